@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs every package needed to build, run, test and benchmark Vostrel on Debian 12.
+# Safe to rerun: packages already present are skipped, and apt is only asked when one is missing.
+set -euo pipefail
+
+packages=(
+  # compiler and build
+  g++ cmake ninja-build pkg-config ccache clang-format
+  # toolkit
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  # QR symbol generator and decoder
+  libqrcodegencpp-dev libzxing-dev
+  # PNG encoding (fast zlib settings) and compression
+  zlib1g-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # headless GUI, screenshots and SVG rendering in tests
+  xvfb xauth fonts-dejavu-core qt6-svg-dev librsvg2-bin qt6-qpa-plugins
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "deps.sh: need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo_cmd=(sudo)
+fi
+echo "deps.sh: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

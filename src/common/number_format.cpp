@@ -1,0 +1,25 @@
+#include "common/number_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <string_view>
+
+namespace vostrel {
+
+QString formatShortest(double value) {
+    if (std::isnan(value)) return QStringLiteral("nan");
+    if (std::isinf(value)) return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+    if (value == 0) return std::signbit(value) ? QStringLiteral("-0.0") : QStringLiteral("0.0");
+
+    char buffer[64];
+    const double magnitude = std::fabs(value);
+    const bool exponentForm = magnitude < 1e-4 || magnitude >= 1e16;
+    const auto format = exponentForm ? std::chars_format::scientific : std::chars_format::fixed;
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, format);
+    std::string_view digits(buffer, end - buffer);
+    QString text = QString::fromLatin1(digits.data(), qsizetype(digits.size()));
+    if (!exponentForm && digits.find('.') == std::string_view::npos) text += QStringLiteral(".0");
+    return text;
+}
+
+}  // namespace vostrel

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace vostrel {
+
+// The shortest decimal text that reads back as the same double, always with a fractional part:
+// 10.0, -0.0, 4.25, 3.4641. Magnitudes below 0.0001 or at least 1e16 use exponent form with a
+// sign and at least two exponent digits (1.5e-05, 1e+16). Non-finite values print as "nan",
+// "inf" and "-inf". Used wherever a number is shown or written as text.
+QString formatShortest(double value);
+
+}  // namespace vostrel

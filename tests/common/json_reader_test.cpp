@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+
+#include "common/json_reader.h"
+
+using vostrel::JsonReader;
+
+namespace {
+
+enum class Fruit { apple, pear };
+
+QJsonObject parse(const char* text) {
+    return QJsonDocument::fromJson(text).object();
+}
+
+}  // namespace
+
+template <>
+struct vostrel::RawValues<Fruit> {
+    static constexpr std::array cases{std::pair{Fruit::apple, "apple"}, std::pair{Fruit::pear, "pear"}};
+};
+
+TEST(JsonReader, ReadsEveryJsonTypeOfAWellFormedObject) {
+    JsonReader reader(parse(R"({"s":"x","b":true,"n":1.5,"i":42,"d":"AAE=","o":{"f":"pear"}})"));
+    EXPECT_EQ(reader.string(u"s"), "x");
+    EXPECT_TRUE(reader.boolean(u"b"));
+    EXPECT_EQ(reader.number(u"n"), 1.5);
+    EXPECT_EQ(reader.integer(u"i"), 42);
+    EXPECT_EQ(reader.base64(u"d"), QByteArray("\x00\x01", 2));
+    EXPECT_EQ(reader.object(u"o").enumeration<Fruit>(u"f"), Fruit::pear);
+    EXPECT_FALSE(reader.optionalObject(u"absent").has_value());
+    EXPECT_TRUE(reader.ok());
+}
+
+TEST(JsonReader, TheFirstFailureWinsAndNamesItsPath) {
+    JsonReader reader(parse(R"({"style":{"logo":{"size":"big"}},"x":null})"));
+    JsonReader logo = reader.object(u"style").object(u"logo");
+    logo.number(u"size");
+    reader.string(u"x");
+    ASSERT_FALSE(reader.ok());
+    EXPECT_EQ(reader.error().message(), "style.logo.size: expected a number");
+}
+
+TEST(JsonReader, RejectsMissingNullWrongTypesAndUnknownRawValues) {
+    const auto failure = [](const char* json, auto read) {
+        JsonReader reader(parse(json));
+        read(reader);
+        return reader.ok() ? QString() : reader.error().message();
+    };
+    EXPECT_EQ(failure("{}", [](JsonReader& r) { r.string(u"a"); }), "a: missing");
+    EXPECT_EQ(failure(R"({"a":null})", [](JsonReader& r) { r.boolean(u"a"); }),
+              "a: expected a boolean");
+    EXPECT_EQ(failure(R"({"a":4.5})", [](JsonReader& r) { r.integer(u"a"); }),
+              "a: expected an integer");
+    EXPECT_EQ(failure(R"({"a":"plum"})", [](JsonReader& r) { r.enumeration<Fruit>(u"a"); }),
+              "a: unknown value \"plum\"");
+    EXPECT_EQ(failure(R"({"a":"**"})", [](JsonReader& r) { r.base64(u"a"); }),
+              "a: expected base64 data");
+    EXPECT_EQ(failure(R"({"a":3})", [](JsonReader& r) { r.optionalObject(u"a"); }),
+              "a: expected an object");
+    JsonReader notAnObject(QJsonValue(3));
+    EXPECT_EQ(notAnObject.error().message(), "expected an object");
+}
