@@ -4,7 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-default}
 shift || true
-if [ ! -f "build/$preset/build.ninja" ]; then
-  cmake --preset "$preset" >/dev/null
-fi
+# Configuring again is cheap and picks up subsystem folders added since the last run.
+cmake --preset "$preset" >/dev/null
 cmake --build "build/$preset" ${1:+--target "$@"}

@@ -23,7 +23,7 @@ Unexpected<std::decay_t<E>> unexpected(E&& error) {
 
 template <class T, class E>
 class [[nodiscard]] Expected {
-public:
+  public:
     Expected(T value) : storage_(std::in_place_index<0>, std::move(value)) {}
     Expected(Unexpected<E> failure) : storage_(std::in_place_index<1>, std::move(failure.error)) {}
 
@@ -40,13 +40,13 @@ public:
 
     const E& error() const { return std::get<1>(storage_); }
 
-private:
+  private:
     std::variant<T, E> storage_;
 };
 
 template <class E>
 class [[nodiscard]] Expected<void, E> {
-public:
+  public:
     Expected() = default;
     Expected(Unexpected<E> failure) : error_(std::move(failure.error)) {}
 
@@ -54,7 +54,7 @@ public:
     explicit operator bool() const { return hasValue(); }
     const E& error() const { return *error_; }
 
-private:
+  private:
     std::optional<E> error_;
 };
 

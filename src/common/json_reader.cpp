@@ -72,8 +72,8 @@ qint64 JsonReader::integer(QStringView key) {
 QByteArray JsonReader::base64(QStringView key) {
     const QString text = string(key);
     if (!ok()) return {};
-    auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(),
-                                                  QByteArray::AbortOnBase64DecodingErrors);
+    auto decoded =
+        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded) {
         fail(key, QStringLiteral("expected base64 data"));
         return {};

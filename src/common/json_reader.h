@@ -7,7 +7,8 @@
 // Nested readers share the failure of their parent and extend its path:
 //
 //   JsonReader style = root.object("style");
-//   style.object("logoOverlay").number("padding");   // fails as "style.logoOverlay.padding: missing"
+//   style.object("logoOverlay").number("padding");   // fails as "style.logoOverlay.padding:
+//   missing"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -24,12 +25,14 @@ struct DecodeError {
     QString path;    // dotted key path from the root, empty for the root itself
     QString reason;  // what was wrong there, e.g. "missing" or "expected a string"
 
-    QString message() const { return path.isEmpty() ? reason : path + QStringLiteral(": ") + reason; }
+    QString message() const {
+        return path.isEmpty() ? reason : path + QStringLiteral(": ") + reason;
+    }
     bool operator==(const DecodeError&) const = default;
 };
 
 class JsonReader {
-public:
+  public:
     // A reader of a root value; anything but an object fails at once.
     explicit JsonReader(const QJsonValue& root, QString path = {});
 
@@ -64,7 +67,7 @@ public:
 
     QString pathOf(QStringView key) const;
 
-private:
+  private:
     using Failure = std::shared_ptr<std::optional<DecodeError>>;
     JsonReader(QJsonObject object, QString path, Failure failure);
     std::optional<QJsonValue> member(QStringView key, QJsonValue::Type type, const char* expected);

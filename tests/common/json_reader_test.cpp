@@ -18,7 +18,8 @@ QJsonObject parse(const char* text) {
 
 template <>
 struct vostrel::RawValues<Fruit> {
-    static constexpr std::array cases{std::pair{Fruit::apple, "apple"}, std::pair{Fruit::pear, "pear"}};
+    static constexpr std::array cases{std::pair{Fruit::apple, "apple"},
+                                      std::pair{Fruit::pear, "pear"}};
 };
 
 TEST(JsonReader, ReadsEveryJsonTypeOfAWellFormedObject) {
