@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "render/codable_color.h"
+
+namespace vostrel {
+namespace {
+
+TEST(HexRGB, TruncatesEachComponentAndIgnoresOpacity) {
+    EXPECT_EQ(hexRGB({1, 0.5, 0, 1}), QStringLiteral("#FF7F00"));
+    EXPECT_EQ(hexRGB({0.999, 0.999, 0.999, 1}), QStringLiteral("#FEFEFE"));
+    EXPECT_EQ(hexRGB({1, 1, 1, 0.2}), QStringLiteral("#FFFFFF"));
+    EXPECT_EQ(hexRGB({0, 0, 0, 0}), QStringLiteral("#000000"));
+    EXPECT_EQ(hexRGB({10 / 255.0, 171 / 255.0, 205 / 255.0, 1}), QStringLiteral("#0AABCD"));
+}
+
+TEST(HexRGB, ClampsComponentsOutsideTheUnitRange) {
+    EXPECT_EQ(hexRGB({-0.5, 2.0, 1.0000001, 1}), QStringLiteral("#00FFFF"));
+    EXPECT_EQ(hexRGB({std::nan(""), INFINITY, -INFINITY, 1}), QStringLiteral("#00FF00"));
+}
+
+TEST(CodableColorConversion, QColorKeepsComponentsToSixteenBits) {
+    const CodableColor color{0.2, 0.4, 0.6, 0.8};
+    const QColor qt = color.toQColor();
+    EXPECT_EQ(qt.spec(), QColor::Rgb);
+    const CodableColor back = CodableColor::fromQColor(qt);
+    EXPECT_NEAR(back.r, 0.2, 1.0 / 65535);
+    EXPECT_NEAR(back.g, 0.4, 1.0 / 65535);
+    EXPECT_NEAR(back.b, 0.6, 1.0 / 65535);
+    EXPECT_NEAR(back.a, 0.8, 1.0 / 65535);
+}
+
+TEST(CodableColorConversion, OtherColourModelsArriveAsSRGB) {
+    const CodableColor color = CodableColor::fromQColor(QColor::fromHsvF(0.0f, 1.0f, 1.0f));
+    EXPECT_EQ(color, (CodableColor{1, 0, 0, 1}));
+}
+
+}  // namespace
+}  // namespace vostrel

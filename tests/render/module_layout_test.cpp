@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "render/module_layout.h"
+
+namespace vostrel {
+namespace {
+
+using FinderPattern::Rect;
+
+ModuleMatrix allDark(int size) {
+    return ModuleMatrix(size_t(size), std::vector<bool>(size, true));
+}
+
+TEST(FinderPatternRects, FollowTheOrientation) {
+    EXPECT_EQ(FinderPattern::rects(23, true), (std::vector<Rect>{{1, 1}, {15, 1}, {15, 15}}));
+    EXPECT_EQ(FinderPattern::rects(23, false), (std::vector<Rect>{{1, 1}, {1, 15}, {15, 1}}));
+    EXPECT_EQ(FinderPattern::rects(9, true), (std::vector<Rect>{{1, 1}, {1, 1}, {1, 1}}));
+    for (int size : {-1, 0, 1, 8}) {
+        EXPECT_TRUE(FinderPattern::rects(size, true).empty());
+        EXPECT_TRUE(FinderPattern::rects(size, false).empty());
+    }
+}
+
+TEST(ModuleLayout, EveryDarkCellInsideAFinderBoxIsLeftToTheFinder) {
+    for (bool flip : {true, false}) {
+        const ModuleLayout layout(allDark(23), flip);
+        EXPECT_EQ(layout.dataModules().size(), size_t(23 * 23 - 3 * 49));
+        for (const ModuleCell& cell : layout.dataModules()) {
+            EXPECT_FALSE(layout.isInFinderBox(cell.row, cell.col));
+        }
+        EXPECT_TRUE(layout.isInFinderBox(21, 21) == flip);
+        EXPECT_TRUE(layout.isInFinderBox(1, 21) != flip);
+        EXPECT_FALSE(layout.isInFinderBox(0, 0));
+    }
+}
+
+TEST(ModuleLayout, SmallMatricesHaveNoFindersAndDrawEveryDarkCell) {
+    const ModuleLayout layout(allDark(8), true);
+    EXPECT_TRUE(layout.finderRects().empty());
+    ASSERT_EQ(layout.dataModules().size(), 64u);
+    EXPECT_EQ(layout.dataModules().front(), (ModuleCell{0, 0}));
+    EXPECT_EQ(layout.dataModules().back(), (ModuleCell{7, 7}));
+    EXPECT_TRUE(ModuleLayout({}, false).dataModules().empty());
+    EXPECT_EQ(ModuleLayout({{true}}, false).dataModules(), (std::vector<ModuleCell>{{0, 0}}));
+}
+
+TEST(ModuleLayout, TurningTheFlipOffReversesRowsOnly) {
+    ModuleMatrix matrix(3, std::vector<bool>(3, false));
+    matrix[0][2] = true;  // lands in the last row when reversed
+    matrix[1][0] = true;
+    matrix[1][1] = true;
+    EXPECT_EQ(ModuleLayout(matrix, true).dataModules(),
+              (std::vector<ModuleCell>{{0, 2}, {1, 0}, {1, 1}}));
+    EXPECT_EQ(ModuleLayout(matrix, false).dataModules(),
+              (std::vector<ModuleCell>{{1, 0}, {1, 1}, {2, 2}}));
+}
+
+TEST(ModuleLayout, ReversedMatrixPutsTheFindersWhereTheyAreAsked) {
+    // Reversing turns the engine's lower-left box (rows 15…21) into the upper-left one (rows
+    // 1…7): the cell just above it, row 14, ends up just below it, in row 8.
+    ModuleMatrix matrix(23, std::vector<bool>(23, false));
+    matrix[14][1] = true;
+    matrix[15][1] = true;  // inside the engine-order lower-left box
+    EXPECT_EQ(ModuleLayout(matrix, true).dataModules(), (std::vector<ModuleCell>{{14, 1}}));
+    EXPECT_EQ(ModuleLayout(matrix, false).dataModules(), (std::vector<ModuleCell>{{8, 1}}));
+}
+
+TEST(ModuleLayout, RaggedRowsNeverReadOutOfBounds) {
+    ModuleMatrix matrix{{true, true, true, true}, {true}, {}};
+    EXPECT_EQ(ModuleLayout(matrix, true).dataModules(),
+              (std::vector<ModuleCell>{{0, 0}, {0, 1}, {0, 2}, {1, 0}}));
+}
+
+TEST(ModuleLayout, RunsMergeAdjacentModulesWithinARow) {
+    ModuleMatrix matrix{
+        {true, true, false, true},
+        {true, true, true, true},
+        {false, false, false, true},
+        {true, false, false, false},
+    };
+    EXPECT_EQ(ModuleLayout(matrix, true).dataModuleRuns(),
+              (std::vector<ModuleRun>{{0, 0, 2}, {0, 3, 1}, {1, 0, 4}, {2, 3, 1}, {3, 0, 1}}));
+}
+
+}  // namespace
+}  // namespace vostrel
