@@ -1,0 +1,123 @@
+#include "export/svg_document.h"
+
+#include "common/number_format.h"
+#include "export/svg_path_text.h"
+#include "render/finder_geometry.h"
+#include "render/logo_placement.h"
+#include "render/module_layout.h"
+
+namespace vostrel {
+
+namespace {
+
+// Generous for the longest outline (squircle, about 200 characters), so the text is built
+// without reallocating.
+constexpr qsizetype reservedCharactersPerModule = 220;
+
+QString attribute(const char* name, const QString& value) {
+    return u' ' + QLatin1StringView(name) + QStringLiteral("=\"") + value + u'"';
+}
+
+QString number(const char* name, double value) {
+    return attribute(name, formatShortest(value));
+}
+
+void appendGradient(QString& svg, const CodableColor& start, const GradientStyle& gradient) {
+    struct Ends {
+        const char *x1, *y1, *x2, *y2;
+    };
+    Ends ends{"0%", "50%", "100%", "50%"};
+    if (gradient.direction == GradientDirection::vertical) ends = {"50%", "0%", "50%", "100%"};
+    if (gradient.direction == GradientDirection::diagonal) ends = {"0%", "0%", "100%", "100%"};
+    svg += QStringLiteral("\n  <defs>\n    <linearGradient id=\"fg\"");
+    svg +=
+        attribute("x1", QLatin1StringView(ends.x1)) + attribute("y1", QLatin1StringView(ends.y1));
+    svg +=
+        attribute("x2", QLatin1StringView(ends.x2)) + attribute("y2", QLatin1StringView(ends.y2));
+    svg += QStringLiteral(">\n      <stop offset=\"0%\" stop-color=\"") + hexRGB(start) +
+           QStringLiteral("\"/>");
+    svg += QStringLiteral("\n      <stop offset=\"100%\" stop-color=\"") +
+           hexRGB(gradient.endColor) + QStringLiteral("\"/>");
+    svg += QStringLiteral("\n    </linearGradient>\n  </defs>");
+}
+
+void appendModules(QString& svg, const ModuleLayout& layout, const QRStyle& style,
+                   const QString& paint) {
+    const SvgModuleOutlines outlines(style.moduleShape, layout.size(), style.quietZoneModules);
+    svg.reserve(svg.size() + qsizetype(layout.dataModules().size()) * reservedCharactersPerModule);
+    svg += QStringLiteral("\n  <path d=\"");
+    for (const ModuleCell& cell : layout.dataModules()) outlines.append(svg, cell);
+    svg += u'"' + attribute("fill", paint) + QStringLiteral("/>");
+}
+
+void appendFinders(QString& svg, const ModuleLayout& layout, const QRStyle& style,
+                   const QString& paint) {
+    const ModuleFrame frame{svgModuleUnit, style.quietZoneModules};
+    const FinderStyle finderStyle = FinderStyle::of(style);
+    svg += QStringLiteral("\n  <path d=\"");
+    for (const FinderPattern::Rect& box : layout.finderRects()) {
+        const FinderShapes shapes = finderShapes(box, frame, finderStyle);
+        appendRoundedSquarePath(svg, shapes.outer);
+        appendRoundedSquarePath(svg, shapes.hole);
+        appendRoundedSquarePath(svg, shapes.pip);
+    }
+    svg += u'"' + attribute("fill", paint) + QStringLiteral(" fill-rule=\"evenodd\"/>");
+}
+
+// The square, rounded square or inscribed circle of one logo square, without its closing "/>".
+QString logoShapeElement(LogoShape shape, const RoundedSquare& square) {
+    if (shape == LogoShape::circle) {
+        const double centre = square.cornerRadius + square.x;
+        return QStringLiteral("<circle") + number("cx", centre) + number("cy", centre) +
+               number("r", square.cornerRadius);
+    }
+    QString element = QStringLiteral("<rect") + number("x", square.x) + number("y", square.x) +
+                      number("width", square.edge) + number("height", square.edge);
+    if (shape == LogoShape::roundedRect) {
+        element += number("rx", square.cornerRadius) + number("ry", square.cornerRadius);
+    }
+    return element;
+}
+
+void appendLogo(QString& svg, const LogoOverlay& logo, int size, qint64 quietZone) {
+    const LogoPlacement placement = logoPlacement(logo, size, {svgModuleUnit, quietZone});
+    if (placement.plate) {
+        svg += QStringLiteral("\n  ") + logoShapeElement(placement.shape, *placement.plate) +
+               attribute("fill", hexRGB(*logo.backgroundColor)) + QStringLiteral("/>");
+    }
+    svg += QStringLiteral("\n  <defs>\n    <clipPath id=\"logoClip\">");
+    svg += QStringLiteral("\n      ") + logoShapeElement(placement.shape, placement.logo) +
+           QStringLiteral(" fill=\"none\"/>");
+    svg += QStringLiteral("\n    </clipPath>\n  </defs>");
+    const RoundedSquare& square = placement.logo;
+    svg += QStringLiteral("\n  <image href=\"data:image/png;base64,") +
+           QString::fromLatin1(logo.imageData.toBase64()) + u'"' + number("x", square.x) +
+           number("y", square.x) + number("width", square.edge) + number("height", square.edge) +
+           QStringLiteral(" clip-path=\"url(#logoClip)\"/>");
+}
+
+}  // namespace
+
+QString svgDocument(const ModuleMatrix& matrix, const QRStyle& style) {
+    if (matrix.empty()) return {};
+    const ModuleLayout layout(matrix, style.flipVertical);
+    const QString canvasEdge = formatShortest(
+        ModuleFrame{svgModuleUnit, style.quietZoneModules}.canvasEdge(layout.size()));
+    const QString paint = style.gradient ? QStringLiteral("url(#fg)") : hexRGB(style.foreground);
+
+    QString svg = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ") +
+                  canvasEdge + u' ' + canvasEdge + QStringLiteral("\">");
+    if (style.gradient) appendGradient(svg, style.foreground, *style.gradient);
+    svg += QStringLiteral("\n  <rect") + attribute("width", canvasEdge) +
+           attribute("height", canvasEdge) + attribute("fill", hexRGB(style.background)) +
+           QStringLiteral("/>");
+    appendModules(svg, layout, style, paint);
+    if (!layout.finderRects().empty()) appendFinders(svg, layout, style, paint);
+    if (style.logoOverlay && !style.logoOverlay->imageData.isEmpty()) {
+        appendLogo(svg, *style.logoOverlay, layout.size(), style.quietZoneModules);
+    }
+    svg += QStringLiteral("\n</svg>");
+    return svg;
+}
+
+}  // namespace vostrel
