@@ -54,12 +54,6 @@ TEST(FinderShapes, ThinWallsWidenTheGapButKeepOuterEdgeAndPip) {
     EXPECT_DOUBLE_EQ(standard.pip.cornerRadius, 6.6);
 }
 
-TEST(FinderShapes, QuietZoneZeroStartsTheBoxOnTheMatrixMargin) {
-    const FinderShapes shapes = finderShapes({1, 1}, {5.0, 0}, finderStyle(0, 1));
-    EXPECT_EQ(shapes.outer.x, 5.0);
-    EXPECT_EQ(shapes.outer.y, 5.0);
-}
-
 TEST(LogoPlacement, CentresLogoAndPlateOnTheSymbolArea) {
     LogoOverlay logo;
     logo.sizePercent = 0.2;

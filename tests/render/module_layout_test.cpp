@@ -55,16 +55,6 @@ TEST(ModuleLayout, TurningTheFlipOffReversesRowsOnly) {
               (std::vector<ModuleCell>{{1, 0}, {1, 1}, {2, 2}}));
 }
 
-TEST(ModuleLayout, ReversedMatrixPutsTheFindersWhereTheyAreAsked) {
-    // Reversing turns the engine's lower-left box (rows 15…21) into the upper-left one (rows
-    // 1…7): the cell just above it, row 14, ends up just below it, in row 8.
-    ModuleMatrix matrix(23, std::vector<bool>(23, false));
-    matrix[14][1] = true;
-    matrix[15][1] = true;  // inside the engine-order lower-left box
-    EXPECT_EQ(ModuleLayout(matrix, true).dataModules(), (std::vector<ModuleCell>{{14, 1}}));
-    EXPECT_EQ(ModuleLayout(matrix, false).dataModules(), (std::vector<ModuleCell>{{8, 1}}));
-}
-
 TEST(ModuleLayout, RaggedRowsNeverReadOutOfBounds) {
     ModuleMatrix matrix{{true, true, true, true}, {true}, {}};
     EXPECT_EQ(ModuleLayout(matrix, true).dataModules(),
