@@ -8,8 +8,8 @@ namespace vostrel {
 // Multiplying and keeping the high half maps the 2^32 inputs onto the bound; when bound does not
 // divide 2^32 some results would get one input more than others, so the draws whose low half
 // falls into that surplus (fewer than bound of them) are rejected and drawn again. Reducing
-// modulo the bound, or QRandomGenerator::bounded (which skips the rejection), would favour the
-// low results.
+// modulo the bound, or QRandomGenerator::bounded (which skips the rejection), would favour some
+// results.
 template <class Source>
 quint32 uniformBelow(quint32 bound, Source&& next) {
     quint64 product = quint64(next()) * bound;
@@ -19,8 +19,5 @@ quint32 uniformBelow(quint32 bound, Source&& next) {
     }
     return quint32(product >> 32);
 }
-
-// The same from the system's cryptographically secure generator; safe from any thread.
-quint32 uniformBelow(quint32 bound);
 
 }  // namespace vostrel
