@@ -21,6 +21,20 @@ const std::vector<Command>& allCommands() {
                         "standard output). The file is replaced only once completely written."),
          {{QStringLiteral("-o")}, {}},
          runExport},
+        {QStringLiteral("warnings"),
+         QStringLiteral("warnings DOC"),
+         QStringLiteral("Print why DOC's style may be hard to scan, one message per line (nothing\n"
+                        "when it scans well)."),
+         {},
+         runWarnings},
+        {QStringLiteral("new"),
+         QStringLiteral("new [--kind KIND] [-o FILE]"),
+         QStringLiteral("Write a new document with a generated name, the default style and the\n"
+                        "empty content of KIND (url, text, wifi, contact, email, phone, sms,\n"
+                        "location, calendar or swish; url when not given), to FILE or standard\n"
+                        "output."),
+         {{QStringLiteral("--kind"), QStringLiteral("-o")}, {}},
+         runNew},
     };
     return commands;
 }

@@ -5,6 +5,7 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/symbol.h"
+#include "engine/scannability_checks.h"
 #include "export/svg_document.h"
 
 namespace vostrel::cli {
@@ -65,6 +66,18 @@ int runExport(const CommandLine& line) {
         const auto matrix = makeSymbol(document, doc);
         if (!matrix) return CliResult<void>(unexpected(matrix.error()));
         return writeOutput(target, svgDocument(*matrix, document.style).toUtf8());
+    });
+}
+
+int runWarnings(const CommandLine& line) {
+    return withDocument(line, [](const QString&, const DocumentSnapshot& document) {
+        QByteArray text;
+        for (const ValidationWarning& warning :
+             evaluateWarnings(document.style, document.exportSettings.pngSize)) {
+            text += warning.message().toUtf8() + '\n';
+        }
+        printToStdout(text);
+        return CliResult<void>();
     });
 }
 

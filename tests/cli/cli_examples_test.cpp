@@ -110,3 +110,46 @@ TEST(CliExamples, MatrixPrintsRowsAsTheEngineDeliversThem) {
 
 }  // namespace
 }  // namespace vostrel
+
+namespace vostrel {
+namespace {
+
+TEST(CliNewAndWarnings, NewDocumentsReadBackWithTheirKindAndDistinctNames) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wifi.vostrel");
+    ASSERT_EQ(runCli({"new", "--kind", "wifi", "-o", path}).exitCode, 0);
+    const auto written = readDocumentFile(path);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->content, emptyContent(ContentType::wifi));
+    EXPECT_EQ(written->style, QRStyle());
+    EXPECT_EQ(written->exportSettings, ExportSettings());
+
+    const testing::CliRun toStdout = runCli({"new"});
+    ASSERT_EQ(toStdout.exitCode, 0);
+    const auto fromStdout = decodeDocument(toStdout.out);
+    ASSERT_TRUE(fromStdout);
+    EXPECT_EQ(fromStdout->content.contentType(), ContentType::url);
+    EXPECT_EQ(toStdout.out, *encodeDocument(*fromStdout));
+    EXPECT_NE(fromStdout->name, written->name);
+    EXPECT_EQ(runCli({"new", "--kind", "SMS"}).exitCode, 2);
+}
+
+TEST(CliNewAndWarnings, WarningsListTheMessagesOfAStyleThatMayNotScan) {
+    QTemporaryDir dir;
+    DocumentSnapshot snapshot = DocumentSnapshot::newDocument(ContentType::text);
+    EXPECT_TRUE(runCli({"warnings", "-"}, *encodeDocument(snapshot)).out.isEmpty());
+
+    snapshot.style.foreground = {0.5, 0.5, 0.5, 1.0};
+    snapshot.style.background = {0.5, 0.5, 0.5, 1.0};
+    snapshot.style.quietZoneModules = 3;
+    const QString path = dir.filePath("grey.vostrel");
+    ASSERT_TRUE(writeDocumentFile(snapshot, path));
+    const testing::CliRun run = runCli({"warnings", path});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out,
+              "Low contrast: ratio is 1.0:1. Minimum for reliable scanning is 4.5:1.\n"
+              "Quiet zone is 3 modules. Minimum recommended is 4.\n");
+}
+
+}  // namespace
+}  // namespace vostrel
