@@ -47,7 +47,7 @@ constexpr SymbolEntry symbolTable[] = {
     {"checkmark", "object-select"},
     {"exclamationmark.triangle", "dialog-warning"},
     {"xmark", "window-close"},
-    {"info.circle", "dialog-information"},
+    {"info.circle", "help-about"},  // a circled i; Adwaita draws dialog-information as a bulb
     // library and batch export
     {"folder", "folder"},
     {"square.grid.2x2", "view-grid"},
