@@ -202,4 +202,15 @@ QPixmap vostrelLogo(int edge, qreal devicePixelRatio) {
     return pixmap;
 }
 
+QIcon vostrelApplicationIcon() {
+    const QString name = QStringLiteral("vostrel");
+    if (QIcon::hasThemeIcon(name)) return QIcon::fromTheme(name);
+    initAssetResources();
+    QIcon icon;
+    for (int edge : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/assets/app-icon/%1.png").arg(edge), QSize(edge, edge));
+    }
+    return icon;
+}
+
 }  // namespace vostrel

@@ -31,4 +31,8 @@ QImage vostrelLogoImage(int edgePixels);
 // The mascot picture for display: edge device-independent pixels, sharp at devicePixelRatio.
 QPixmap vostrelLogo(int edge, qreal devicePixelRatio = 1.0);
 
+// The application's icon for its windows: the theme's "vostrel" where the package installed it,
+// otherwise the copy compiled in (16 to 256 px), so a build run in place has its icon too.
+QIcon vostrelApplicationIcon();
+
 }  // namespace vostrel

@@ -222,5 +222,15 @@ TEST(VostrelLogoTest, IsSharpOnDenseScreensAndEmptyWithoutSize) {
     EXPECT_TRUE(vostrelLogo(0).isNull());
 }
 
+TEST_F(IconThemeTest, TheApplicationIconIsCompiledInForDesktopsWithoutIt) {
+    QIcon::setThemeName("no-such-theme");
+    const QIcon icon = vostrelApplicationIcon();
+    for (int edge : {16, 48, 256}) {
+        const QImage image = icon.pixmap(edge, edge).toImage();
+        ASSERT_EQ(image.size(), QSize(edge, edge));
+        EXPECT_GT(inkOf(image).size(), edge * edge / 2) << edge;  // the card fills most of it
+    }
+}
+
 }  // namespace
 }  // namespace vostrel
