@@ -31,7 +31,8 @@ Updater::Updater(QUrl feedUrl, QString runningVersion, QObject* parent)
 }
 
 Updater::~Updater() {
-    // The reply would otherwise report its end to a half-destroyed updater.
+    // Qt does not promise that a reply deleted along with its manager stays silent; cut it off
+    // while every member of this updater is still alive.
     if (reply_) {
         reply_->disconnect(this);
         reply_->abort();

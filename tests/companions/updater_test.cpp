@@ -138,6 +138,19 @@ TEST_F(UpdaterChecks, ASecondRequestWhileCheckingIsIgnored) {
     EXPECT_EQ(results, 1);
 }
 
+TEST_F(UpdaterChecks, AnUpdaterMayBeDestroyedMidCheck) {
+    FeedServer silent({});
+    bool reported = false;
+    {
+        Updater updater(silent.url(), "0.1.0");
+        QObject::connect(&updater, &Updater::checkFinished, [&] { reported = true; });
+        updater.checkForUpdates();
+        QTest::qWait(20);
+    }
+    QTest::qWait(20);
+    EXPECT_FALSE(reported);
+}
+
 TEST_F(UpdaterChecks, OnlyTrustedFeedAddressesAreFetched) {
     Updater packaged(QUrl(), "0.1.0");
     EXPECT_EQ(check(packaged).message(), "This build is updated by your system's package manager.");
