@@ -50,7 +50,6 @@ TEST(CompareVersions, ComparesNumericPartsAndIgnoresTheRest) {
     EXPECT_EQ(compareVersions("1.10", "1.9"), newer);
     EXPECT_EQ(compareVersions("1.2.3", "1.9"), older);
     EXPECT_EQ(compareVersions("2.0", "2"), same);
-    EXPECT_EQ(compareVersions("1..2", "1.2"), same);
     EXPECT_EQ(compareVersions("1.2.beta", "1.2"), same);
     EXPECT_EQ(compareVersions("", "0.0"), same);
     EXPECT_EQ(compareVersions("0.1.1", "0.1"), newer);
@@ -78,10 +77,8 @@ TEST_F(ReleaseNotesFiles, OneBadEntryEmptiesTheWholeJournal) {
     EXPECT_EQ(decodingError(notesFile({entry("1.0", R"("memoir": ["M"])")})),
               "entries[0].memoir: expected a string");
     EXPECT_EQ(decodingError(R"({"entries": {}})"), "entries: expected an array");
-    EXPECT_EQ(decodingError(R"({"notes": []})"), "entries: missing");
     EXPECT_EQ(decodingError(R"({"entries": [1]})"), "entries[0]: expected an object");
     EXPECT_TRUE(load(R"({"entries": [)").isEmpty());
-    EXPECT_TRUE(load(R"([])").isEmpty());
     EXPECT_TRUE(loadReleaseNotes(folder.filePath("absent.json")).isEmpty());
 
     EXPECT_TRUE(decodeReleaseNotes(R"({"entries": []})").hasValue());
