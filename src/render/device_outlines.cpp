@@ -1,0 +1,103 @@
+#include "render/device_outlines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+#include "render/module_outline.h"
+#include "render/outline_flattening.h"
+#include "render/symbol_path.h"
+
+namespace vostrel {
+
+namespace {
+
+// QPainter's raster engine hands vertices to its scan converter in 26.6 fixed point.
+double snapped(double devicePixels) {
+    return std::floor(devicePixels * 64.0 + 0.5) / 64.0;
+}
+
+// The module outline of the cell at the origin, flattened for the device.
+Outline moduleTemplate(ModuleShape shape, const ModuleFrame& frame, const DeviceScale& device) {
+    QPainterPath path;
+    appendModuleOutline(path, shape, 0.0, 0.0, frame.unit);
+    std::vector<Outline> outlines = flattenedOutlines(path, device.scale);
+    return outlines.empty() ? Outline{} : outlines.front();
+}
+
+}  // namespace
+
+DeviceOutlines::DeviceOutlines(const ModuleLayout& layout, ModuleShape shape,
+                               const FinderStyle& finderStyle, const ModuleFrame& frame,
+                               const DeviceScale& device, const QRect& area)
+    : layout_(layout) {
+    const int size = layout.size();
+    const double s = device.scale;
+    const Outline outline = moduleTemplate(shape, frame, device);
+    vertexCount_ = int(outline.size());
+    columnXs_.reserve(std::size_t(size * vertexCount_));
+    rowYs_.reserve(std::size_t(size * vertexCount_));
+    for (int i = 0; i < size; ++i) {
+        float top = INFINITY;
+        float bottom = -INFINITY;
+        for (const QPointF& vertex : outline) {
+            columnXs_.push_back(
+                float(snapped(s * (frame.cellX(i) + vertex.x()) + device.dx) - area.left()));
+            const float y =
+                float(snapped(s * (frame.cellY(i) + vertex.y()) + device.dy) - area.top());
+            rowYs_.push_back(y);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+        rowTops_.push_back(top);
+        rowBottoms_.push_back(bottom);
+    }
+    // Data modules come row by row, so counting them per row gives each row's range.
+    rowStarts_.assign(std::size_t(size) + 1, 0);
+    for (const ModuleCell& cell : layout.dataModules()) ++rowStarts_[std::size_t(cell.row) + 1];
+    std::partial_sum(rowStarts_.begin(), rowStarts_.end(), rowStarts_.begin());
+    for (const FinderPattern::Rect& box : layout.finderRects()) {
+        QPainterPath path;
+        appendFinder(path, finderShapes(box, frame, finderStyle));
+        for (Outline& finderOutline : flattenedOutlines(path, s)) {
+            for (QPointF& point : finderOutline) {
+                point = {snapped(s * point.x() + device.dx) - area.left(),
+                         snapped(s * point.y() + device.dy) - area.top()};
+            }
+            finderOutlines_.push_back(std::move(finderOutline));
+        }
+    }
+}
+
+void DeviceOutlines::addToBand(CoverageBand& band, int top) const {
+    addModulesToBand(band, float(top));
+    addFindersToBand(band, float(top));
+}
+
+void DeviceOutlines::addModulesToBand(CoverageBand& band, float top) const {
+    const float bottom = top + float(band.height());
+    const auto& modules = layout_.dataModules();
+    const std::size_t n = std::size_t(vertexCount_);
+    for (int row = 0; row < layout_.size(); ++row) {
+        if (rowBottoms_[std::size_t(row)] <= top || rowTops_[std::size_t(row)] >= bottom) continue;
+        const float* ys = &rowYs_[std::size_t(row) * n];
+        for (std::size_t i = rowStarts_[std::size_t(row)]; i < rowStarts_[std::size_t(row) + 1];
+             ++i) {
+            const float* xs = &columnXs_[std::size_t(modules[i].col) * n];
+            for (std::size_t k = 0, previous = n - 1; k < n; previous = k++) {
+                band.addEdge(xs[previous], ys[previous] - top, xs[k], ys[k] - top);
+            }
+        }
+    }
+}
+
+void DeviceOutlines::addFindersToBand(CoverageBand& band, float top) const {
+    for (const std::vector<QPointF>& outline : finderOutlines_) {
+        for (std::size_t k = 0, previous = outline.size() - 1; k < outline.size(); previous = k++) {
+            band.addEdge(float(outline[previous].x()), float(outline[previous].y() - top),
+                         float(outline[k].x()), float(outline[k].y() - top));
+        }
+    }
+}
+
+}  // namespace vostrel
