@@ -66,6 +66,13 @@ void CoverageBand::addEdge(float x0, float y0, float x1, float y1) {
     }
 }
 
+void CoverageBand::addOutline(const float* xs, const float* ys, std::size_t count,
+                              float rowOffset) {
+    for (std::size_t k = 0, previous = count - 1; k < count; previous = k++) {
+        addEdge(xs[previous], ys[previous] - rowOffset, xs[k], ys[k] - rowOffset);
+    }
+}
+
 // Adds a segment crossing one row: every pixel gets the part of the row's height that lies left
 // of it, as a difference to the pixel before. Pixels left of the band add up in its first cell,
 // those right of it are never read.
@@ -81,17 +88,24 @@ void CoverageBand::addRowSegment(int r, float xStart, float xEnd, std::int32_t h
         return;
     }
     if (first > width_) return;
+    if (first == last) {  // the usual case: a steep edge within one pixel
+        const std::int32_t right = rounded((0.5f * (lo + hi) - float(first)) * float(height));
+        cells[first] += height - right;
+        cells[first + 1] += right;
+        return;
+    }
     const float w = hi - lo;
+    const float perWidth = float(height) / w;
     const int end = std::min(last, width_);
+    int i = std::max(first, 0);
+    float integral = integratedShare(float(i) - lo, w);
     std::int32_t previous = 0;
-    for (int i = std::max(first, 0); i <= end; ++i) {
-        const float t = float(i) - lo;
-        const float share = first == last
-                                ? 1.0f - (0.5f * (lo + hi) - float(i))
-                                : (integratedShare(t + 1.0f, w) - integratedShare(t, w)) / w;
-        const std::int32_t covered = rounded(share * float(height));
+    for (; i <= end; ++i) {
+        const float next = integratedShare(float(i + 1) - lo, w);
+        const std::int32_t covered = rounded((next - integral) * perWidth);
         cells[i] += covered - previous;
         previous = covered;
+        integral = next;
     }
     if (end == last) cells[last + 1] += height - previous;
 }

@@ -28,6 +28,9 @@ class CoverageBand {
     // Adds the directed edge from (x0, y0) to (x1, y1); outlines are closed chains of edges.
     void addEdge(float x0, float y0, float x1, float y1);
 
+    // Adds the closed outline through the `count` points (xs[k], ys[k] - rowOffset).
+    void addOutline(const float* xs, const float* ys, std::size_t count, float rowOffset);
+
     // The coverage of row `y`, one byte per pixel.
     void resolveRow(int y, std::uint8_t* coverage) const;
 

@@ -59,12 +59,12 @@ DeviceOutlines::DeviceOutlines(const ModuleLayout& layout, ModuleShape shape,
     for (const FinderPattern::Rect& box : layout.finderRects()) {
         QPainterPath path;
         appendFinder(path, finderShapes(box, frame, finderStyle));
-        for (Outline& finderOutline : flattenedOutlines(path, s)) {
-            for (QPointF& point : finderOutline) {
-                point = {snapped(s * point.x() + device.dx) - area.left(),
-                         snapped(s * point.y() + device.dy) - area.top()};
+        for (const Outline& outline : flattenedOutlines(path, s)) {
+            SnappedOutline& placed = finderOutlines_.emplace_back();
+            for (const QPointF& point : outline) {
+                placed.xs.push_back(float(snapped(s * point.x() + device.dx) - area.left()));
+                placed.ys.push_back(float(snapped(s * point.y() + device.dy) - area.top()));
             }
-            finderOutlines_.push_back(std::move(finderOutline));
         }
     }
 }
@@ -79,24 +79,18 @@ void DeviceOutlines::addModulesToBand(CoverageBand& band, float top) const {
     const auto& modules = layout_.dataModules();
     const std::size_t n = std::size_t(vertexCount_);
     for (int row = 0; row < layout_.size(); ++row) {
-        if (rowBottoms_[std::size_t(row)] <= top || rowTops_[std::size_t(row)] >= bottom) continue;
-        const float* ys = &rowYs_[std::size_t(row) * n];
-        for (std::size_t i = rowStarts_[std::size_t(row)]; i < rowStarts_[std::size_t(row) + 1];
-             ++i) {
-            const float* xs = &columnXs_[std::size_t(modules[i].col) * n];
-            for (std::size_t k = 0, previous = n - 1; k < n; previous = k++) {
-                band.addEdge(xs[previous], ys[previous] - top, xs[k], ys[k] - top);
-            }
+        const std::size_t r = std::size_t(row);
+        if (rowBottoms_[r] <= top || rowTops_[r] >= bottom) continue;
+        const float* ys = &rowYs_[r * n];
+        for (std::size_t i = rowStarts_[r]; i < rowStarts_[r + 1]; ++i) {
+            band.addOutline(&columnXs_[std::size_t(modules[i].col) * n], ys, n, top);
         }
     }
 }
 
 void DeviceOutlines::addFindersToBand(CoverageBand& band, float top) const {
-    for (const std::vector<QPointF>& outline : finderOutlines_) {
-        for (std::size_t k = 0, previous = outline.size() - 1; k < outline.size(); previous = k++) {
-            band.addEdge(float(outline[previous].x()), float(outline[previous].y() - top),
-                         float(outline[k].x()), float(outline[k].y() - top));
-        }
+    for (const SnappedOutline& outline : finderOutlines_) {
+        band.addOutline(outline.xs.data(), outline.ys.data(), outline.xs.size(), top);
     }
 }
 

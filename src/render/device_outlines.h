@@ -46,7 +46,11 @@ class DeviceOutlines {
     std::vector<float> rowYs_;            // vertexCount_ snapped y per row
     std::vector<float> rowTops_;          // per row: the outline's top and bottom
     std::vector<float> rowBottoms_;
-    std::vector<std::vector<QPointF>> finderOutlines_;
+    struct SnappedOutline {
+        std::vector<float> xs;
+        std::vector<float> ys;
+    };
+    std::vector<SnappedOutline> finderOutlines_;
 };
 
 }  // namespace vostrel
