@@ -13,9 +13,9 @@ namespace {
 
 // Rows per band: a band's area sums and paint stay in the processor's cache.
 constexpr int bandRows = 32;
-// Wider areas (a symbol zoomed far beyond any screen on a device of unknown size) would need
-// band buffers of many megabytes; they get the one-path fill.
-constexpr int widestArea = 32768;
+// Symbols reaching beyond this many device pixels from the origin (zoomed far past any screen)
+// get the one-path fill: it keeps band buffers small and every vertex exact in single precision.
+constexpr double deviceReach = 32768.0;
 
 std::optional<DeviceScale> uniformDeviceScale(const QPainter& painter) {
     const QPaintEngine* engine = painter.paintEngine();
@@ -27,12 +27,13 @@ std::optional<DeviceScale> uniformDeviceScale(const QPainter& painter) {
     return DeviceScale{transform.m11(), transform.dx(), transform.dy()};
 }
 
-// The device pixels the symbol can reach that are visible at all.
-QRect visibleDeviceArea(const QPainter& painter, const QRectF& symbolBounds) {
+// The device pixels the symbol can reach that are visible at all; nothing when it reaches too far.
+std::optional<QRect> visibleDeviceArea(const QPainter& painter, const QRectF& symbolBounds) {
     const QTransform& transform = painter.deviceTransform();
-    const double limit = 1 << 30;  // keeps the conversions to int defined
-    const QRectF bounds =
-        transform.mapRect(symbolBounds) & QRectF(-limit, -limit, 2 * limit, 2 * limit);
+    const QRectF bounds = transform.mapRect(symbolBounds);
+    if (!QRectF(-deviceReach, -deviceReach, 2 * deviceReach, 2 * deviceReach).contains(bounds)) {
+        return std::nullopt;
+    }
     QRect area(QPoint(int(std::floor(bounds.left())), int(std::floor(bounds.top()))),
                QPoint(int(std::ceil(bounds.right())) - 1, int(std::ceil(bounds.bottom())) - 1));
     if (painter.hasClipping()) {
@@ -116,9 +117,10 @@ bool fillSymbolOnRaster(QPainter& painter, const ModuleLayout& layout, ModuleSha
                         const QBrush& brush) {
     const std::optional<DeviceScale> device = uniformDeviceScale(painter);
     if (!device) return false;
-    const QRect area = visibleDeviceArea(painter, symbolBounds(layout, frame));
-    if (area.isEmpty()) return true;
-    if (area.width() > widestArea) return false;
+    const std::optional<QRect> visible = visibleDeviceArea(painter, symbolBounds(layout, frame));
+    if (!visible) return false;
+    if (visible->isEmpty()) return true;
+    const QRect area = *visible;
 
     const QTransform deviceTransform = painter.deviceTransform();
     const DeviceOutlines outlines(layout, shape, finderStyle, frame, *device, area);
