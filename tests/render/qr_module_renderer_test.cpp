@@ -2,7 +2,6 @@
 
 #include <QtConcurrent>
 
-#include "render/finder_pattern.h"
 #include "render/logo_image_cache.h"
 #include "render_test_support.h"
 
@@ -43,47 +42,9 @@ TEST(QRModuleRenderer, NonSquareCanvasLeavesTheSideStripsUntouched) {
 }
 
 TEST(QRModuleRenderer, EmptyMatrixDrawsNothingAtAll) {
-    const QImage image = renderedImage(QRModuleRenderer{{}, {}}, 50, Fill::raster);
-    EXPECT_EQ(image, renderedImage(QRModuleRenderer{allDark(0), {}}, 50, Fill::onePath));
-    for (int y = 0; y < 50; ++y) {
-        for (int x = 0; x < 50; ++x) ASSERT_EQ(image.pixel(x, y), 0u);
-    }
-}
-
-// Touching modules on a fractional grid: every pixel of the dark area is fully covered, so no
-// seam shows between neighbours, across rows, or where data modules meet a finder's outer wall.
-TEST(QRModuleRenderer, TouchingModulesLeaveNoSeams) {
-    for (int size : {8, 23}) {  // without and with finders
-        QRStyle style;
-        style.quietZoneModules = 1;
-        style.finderCornerRadius = 0.0;
-        const QImage image =
-            renderedImage(QRModuleRenderer{allDark(size), style}, 401, Fill::raster);
-        const double unit = 401.0 / (size + 2);
-        // The light gap and pip inside each finder wall, in canvas modules, one pixel wider.
-        const auto inFinderInterior = [&](int x, int y) {
-            const auto inside = [&](int pixel, int boxStart) {
-                const double centre = (pixel + 0.5) / unit;
-                return centre > boxStart + 1 - 1 / unit && centre < boxStart + 6 + 1 / unit;
-            };
-            for (const FinderPattern::Rect& box : FinderPattern::rects(size, true)) {
-                if (inside(x, box.col + 1) && inside(y, box.row + 1)) return true;
-            }
-            return false;
-        };
-        const int first = int(std::ceil(unit));
-        const int last = int(std::floor(unit * (size + 1))) - 1;
-        for (int y = first; y <= last; ++y) {
-            for (int x = first; x <= last; ++x) {
-                if (inFinderInterior(x, y)) continue;
-                ASSERT_EQ(image.pixel(x, y), qRgb(0, 0, 0)) << size << " at " << x << ", " << y;
-            }
-        }
-        for (const FinderPattern::Rect& box : FinderPattern::rects(size, true)) {
-            const int gap = int((box.col + 1 + 1.5) * unit);  // the ring's hole stays light
-            EXPECT_EQ(image.pixel(gap, int((box.row + 1 + 3.5) * unit)), qRgb(255, 255, 255));
-        }
-    }
+    QImage blank(50, 50, QImage::Format_ARGB32_Premultiplied);
+    blank.fill(Qt::transparent);
+    EXPECT_EQ(renderedImage(QRModuleRenderer{{}, {}}, 50, Fill::raster), blank);
 }
 
 // One vertical gradient over the whole square: every fully covered pixel takes the colour of its
