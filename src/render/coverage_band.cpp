@@ -68,6 +68,7 @@ void CoverageBand::addEdge(float x0, float y0, float x1, float y1) {
 
 void CoverageBand::addOutline(const float* xs, const float* ys, std::size_t count,
                               float rowOffset) {
+    if (count < 2) return;
     for (std::size_t k = 0, previous = count - 1; k < count; previous = k++) {
         addEdge(xs[previous], ys[previous] - rowOffset, xs[k], ys[k] - rowOffset);
     }

@@ -31,13 +31,19 @@ DeviceOutlines::DeviceOutlines(const ModuleLayout& layout, ModuleShape shape,
                                const FinderStyle& finderStyle, const ModuleFrame& frame,
                                const DeviceScale& device, const QRect& area)
     : layout_(layout) {
-    const int size = layout.size();
+    placeModuleGrid(moduleTemplate(shape, frame, device), frame, device, area);
+    // Data modules come row by row, so counting them per row gives each row's range.
+    rowStarts_.assign(std::size_t(layout.size()) + 1, 0);
+    for (const ModuleCell& cell : layout.dataModules()) ++rowStarts_[std::size_t(cell.row) + 1];
+    std::partial_sum(rowStarts_.begin(), rowStarts_.end(), rowStarts_.begin());
+    placeFinders(finderStyle, frame, device, area);
+}
+
+void DeviceOutlines::placeModuleGrid(const Outline& outline, const ModuleFrame& frame,
+                                     const DeviceScale& device, const QRect& area) {
     const double s = device.scale;
-    const Outline outline = moduleTemplate(shape, frame, device);
     vertexCount_ = int(outline.size());
-    columnXs_.reserve(std::size_t(size * vertexCount_));
-    rowYs_.reserve(std::size_t(size * vertexCount_));
-    for (int i = 0; i < size; ++i) {
+    for (int i = 0; i < layout_.size(); ++i) {
         float top = INFINITY;
         float bottom = -INFINITY;
         for (const QPointF& vertex : outline) {
@@ -52,18 +58,20 @@ DeviceOutlines::DeviceOutlines(const ModuleLayout& layout, ModuleShape shape,
         rowTops_.push_back(top);
         rowBottoms_.push_back(bottom);
     }
-    // Data modules come row by row, so counting them per row gives each row's range.
-    rowStarts_.assign(std::size_t(size) + 1, 0);
-    for (const ModuleCell& cell : layout.dataModules()) ++rowStarts_[std::size_t(cell.row) + 1];
-    std::partial_sum(rowStarts_.begin(), rowStarts_.end(), rowStarts_.begin());
-    for (const FinderPattern::Rect& box : layout.finderRects()) {
+}
+
+void DeviceOutlines::placeFinders(const FinderStyle& finderStyle, const ModuleFrame& frame,
+                                  const DeviceScale& device, const QRect& area) {
+    for (const FinderPattern::Rect& box : layout_.finderRects()) {
         QPainterPath path;
         appendFinder(path, finderShapes(box, frame, finderStyle));
-        for (const Outline& outline : flattenedOutlines(path, s)) {
+        for (const Outline& outline : flattenedOutlines(path, device.scale)) {
             SnappedOutline& placed = finderOutlines_.emplace_back();
             for (const QPointF& point : outline) {
-                placed.xs.push_back(float(snapped(s * point.x() + device.dx) - area.left()));
-                placed.ys.push_back(float(snapped(s * point.y() + device.dy) - area.top()));
+                placed.xs.push_back(
+                    float(snapped(device.scale * point.x() + device.dx) - area.left()));
+                placed.ys.push_back(
+                    float(snapped(device.scale * point.y() + device.dy) - area.top()));
             }
         }
     }

@@ -9,6 +9,7 @@
 #include "render/module_frame.h"
 #include "render/module_layout.h"
 #include "render/module_shape.h"
+#include "render/outline_flattening.h"
 
 namespace vostrel {
 
@@ -36,10 +37,14 @@ class DeviceOutlines {
     void addToBand(CoverageBand& band, int top) const;
 
   private:
+    void placeModuleGrid(const Outline& outline, const ModuleFrame& frame,
+                         const DeviceScale& device, const QRect& area);
+    void placeFinders(const FinderStyle& finderStyle, const ModuleFrame& frame,
+                      const DeviceScale& device, const QRect& area);
     void addModulesToBand(CoverageBand& band, float top) const;
     void addFindersToBand(CoverageBand& band, float top) const;
 
-    const ModuleLayout& layout_;
+    const ModuleLayout& layout_;          // outlives this object: both live for one fill
     std::vector<std::size_t> rowStarts_;  // index of each row's first data module, and the end
     int vertexCount_ = 0;                 // per module outline
     std::vector<float> columnXs_;         // vertexCount_ snapped x per column

@@ -130,8 +130,10 @@ bool fillSymbolOnRaster(QPainter& painter, const ModuleLayout& layout, ModuleSha
     BandPaint paint(brush, deviceTransform);
 
     painter.save();
-    // Bands are composited pixel for pixel in device coordinates.
-    painter.setWorldTransform(deviceTransform.inverted() * painter.worldTransform());
+    // Bands are composited pixel for pixel in device coordinates: the world transform now
+    // undoes whatever lies between it and the device.
+    const QTransform world = painter.worldMatrixEnabled() ? painter.worldTransform() : QTransform();
+    painter.setWorldTransform(deviceTransform.inverted() * world);
     for (int top = area.top(); top <= area.bottom(); top += bandRows) {
         band.clear(std::min(bandRows, area.bottom() + 1 - top));
         outlines.addToBand(band, top - area.top());
