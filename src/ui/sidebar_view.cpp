@@ -23,7 +23,8 @@ SidebarView::SidebarView(VostrelDocument* document, QUndoStack* undoStack, QWidg
 
     auto* divider = new QFrame;
     divider->setFrameShape(QFrame::HLine);
-    divider->setFrameShadow(QFrame::Sunken);
+    divider->setFrameShadow(QFrame::Plain);
+    divider->setForegroundRole(QPalette::Mid);
 
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setFrameShape(QFrame::NoFrame);
