@@ -18,6 +18,6 @@ mkdir -p out
 for doc in examples/*.vostrel; do
   base=out/$(basename "${doc%.vostrel}")
   "$cli" export "$doc" -o "$base.svg"
-  if "$cli" export --help 2>/dev/null | grep -q png; then "$cli" export "$doc" -o "$base.png"; fi
+  "$cli" export "$doc" -o "$base.png"
 done
 echo "Rendered $(ls examples/*.vostrel | wc -l) example documents into $(pwd)/out/"

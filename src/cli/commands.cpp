@@ -16,10 +16,12 @@ const std::vector<Command>& allCommands() {
          {},
          runMatrix},
         {QStringLiteral("export"),
-         QStringLiteral("export DOC -o OUT"),
-         QStringLiteral("Write DOC's styled QR code to OUT as SVG (OUT ends in .svg, or is - for\n"
-                        "standard output). The file is replaced only once completely written."),
-         {{QStringLiteral("-o")}, {}},
+         QStringLiteral("export DOC -o OUT [--format png|svg] [--size N]"),
+         QStringLiteral("Write DOC's styled QR code to OUT as PNG or SVG, by OUT's extension or\n"
+                        "--format (with -o -, standard output, the document's preferred format).\n"
+                        "PNG pictures are N pixels square (default: the document's PNG size; at\n"
+                        "most 8192). The file is replaced only once completely written."),
+         {{QStringLiteral("-o"), QStringLiteral("--format"), QStringLiteral("--size")}, {}},
          runExport},
         {QStringLiteral("warnings"),
          QStringLiteral("warnings DOC"),

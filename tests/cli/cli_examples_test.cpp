@@ -67,10 +67,40 @@ TEST(CliExamples, ExportedSvgScansAsThePayload) {
     }
 }
 
+TEST(CliExamples, ExportedPngScansAsThePayloadAtTheAskedSize) {
+    QTemporaryDir dir;
+    for (const QString& name : exampleNames()) {
+        SCOPED_TRACE(name.toStdString());
+        const QString doc = testing::examplePath(name);
+        const auto document = readDocumentFile(doc);
+        ASSERT_TRUE(document);
+        const QString out = dir.filePath(name + ".png");
+        const testing::CliRun exported = runCli({"export", doc, "-o", out, "--size", "400"});
+        ASSERT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+        const QImage image(out);
+        EXPECT_EQ(image.size(), QSize(400, 400));
+        EXPECT_TRUE(image.hasAlphaChannel());
+        const QImage upright =
+            document->style.flipVertical ? testing::mirroredTopToBottom(image) : image;
+        EXPECT_EQ(stablePart(testing::decodeQr(upright).value_or("(no symbol)")),
+                  stablePart(document->content.payload()));
+    }
+}
+
+TEST(CliExamples, PngSizeDefaultsToTheDocumentsAndStdoutFollowsItsFormat) {
+    const QString doc = testing::examplePath("swish-lunch");  // PNG size 512, format png
+    const testing::CliRun run = runCli({"export", doc, "-o", "-"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(QImage::fromData(run.out, "PNG").size(), QSize(512, 512));
+    const testing::CliRun svg = runCli({"export", doc, "-o", "-", "--format", "SVG"});
+    EXPECT_TRUE(svg.out.startsWith("<svg"));
+}
+
 TEST(CliExamples, StandardStreamsWorkForInputAndOutput) {
     const QString doc = testing::examplePath("wifi-home");
-    const testing::CliRun fromFile = runCli({"export", doc, "-o", "-"});
-    const testing::CliRun fromStdin = runCli({"export", "-", "-o", "-"}, testing::readFile(doc));
+    const testing::CliRun fromFile = runCli({"export", doc, "-o", "-", "--format", "svg"});
+    const testing::CliRun fromStdin =
+        runCli({"export", "-", "-o", "-", "--format", "svg"}, testing::readFile(doc));
     ASSERT_EQ(fromStdin.exitCode, 0) << fromStdin.err.toStdString();
     EXPECT_TRUE(fromFile.out.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\""));
     EXPECT_TRUE(fromFile.out.endsWith("\n</svg>"));
