@@ -110,8 +110,8 @@ DocumentWindow* DocumentController::windowForFile(const QString& path) const {
     return nullptr;
 }
 
-void DocumentController::reportOpenFailure(const QString& reason) {
-    QWidget* parent = QApplication::activeWindow();
+void DocumentController::reportOpenFailure(const QString& reason, QWidget* parent) {
+    if (!parent) parent = QApplication::activeWindow();
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Couldn’t open this Vostrel"),
                                 tr("Couldn’t open this Vostrel"), QMessageBox::Ok, parent);
     box->setInformativeText(reason);

@@ -32,6 +32,9 @@ class DocumentController : public QObject {
     // tryOpenFile, telling the user "Couldn’t open this Vostrel" with the reason on failure
     // (then nullptr).
     DocumentWindow* openFile(const QString& path);
+    // "Couldn’t open this Vostrel" with the reason, window-modal over `parent`, or over the
+    // active window when there is none.
+    void reportOpenFailure(const QString& reason, QWidget* parent = nullptr);
     // The open dialog for documents, set up but not yet shown, deleted when closed.
     QFileDialog* makeOpenDialog(QWidget* parent);
     // The open dialog, window-modal over `parent` when given; every chosen file is opened.
@@ -54,7 +57,6 @@ class DocumentController : public QObject {
   private:
     DocumentWindow* show(DocumentWindow* window);
     DocumentWindow* windowForFile(const QString& path) const;
-    void reportOpenFailure(const QString& reason);
     void closeNextThenQuit(QList<QPointer<DocumentWindow>> remaining);
 
     RecentFiles* recentFiles_;
