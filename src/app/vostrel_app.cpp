@@ -40,8 +40,11 @@ VostrelApp::VostrelApp(QObject* parent)
       updater_(new Updater(this)),
       updateCommand_(new UpdateCommand(updater_, this)) {
     documents_->addHelpAction(updateCommand_->action());
-    connect(documents_, &DocumentController::documentWindowShown, windows_,
-            [this] { windows_->dismiss(welcomeId); });
+    // Queued: the welcome window leaves once the document window is on screen, not just before,
+    // so the desktop never shows a moment with no window of ours.
+    connect(
+        documents_, &DocumentController::documentWindowShown, windows_,
+        [this] { windows_->dismiss(welcomeId); }, Qt::QueuedConnection);
     registerWindows();
 }
 
