@@ -156,7 +156,8 @@ QWidget* RecentDocumentsList::makeEmptyState() {
     auto* icon = new QLabel;
     QColor faint = palette().color(QPalette::WindowText);
     faint.setAlphaF(0.3f);
-    icon->setPixmap(symbolIcon(QStringLiteral("qrcode"), faint).pixmap(34, devicePixelRatioF()));
+    icon->setPixmap(
+        symbolIcon(QStringLiteral("qrcode"), faint).pixmap(QSize(34, 34), devicePixelRatioF()));
     icon->setAlignment(Qt::AlignCenter);
     auto* headline = new QLabel(tr("Your next idea starts here."));
     QFont bold = headline->font();
