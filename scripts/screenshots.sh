@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Pictures of the document window for every example document, in light and dark palettes, under
-# a virtual X server: out/screenshots/<example>[-dark].png. Safe to rerun.
+# Pictures of the document window for every example document, and of the welcome window (at
+# four times of day) and the About window (on an ordinary day and on the birthday), in light and
+# dark palettes, under a virtual X server: out/screenshots/<name>[-dark].png. Safe to rerun.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -14,4 +15,18 @@ for doc in examples/*.vostrel; do
   shoot "out/screenshots/$name.png" "$doc"
   shoot "out/screenshots/$name-dark.png" "$doc" --dark
 done
+# The time zone in which it is now about `hour` o'clock (Etc/GMT-5 is five hours ahead of UTC).
+zone_at() {
+  local offset=$(( ($1 - 10#$(date -u +%H) + 36) % 24 - 12 ))
+  if (( offset >= 0 )); then echo "Etc/GMT-$offset"; else echo "Etc/GMT+$(( -offset ))"; fi
+}
+for period in morning:9 afternoon:14 evening:19 night:23; do
+  name=${period%%:*}
+  TZ=$(zone_at "${period##*:}") shoot "out/screenshots/welcome-$name.png" --window welcome
+  TZ=$(zone_at "${period##*:}") shoot "out/screenshots/welcome-$name-dark.png" --window welcome --dark
+done
+shoot out/screenshots/about.png --window about
+shoot out/screenshots/about-dark.png --window about --dark
+shoot out/screenshots/about-birthday.png --window about --birthday
+shoot out/screenshots/about-birthday-dark.png --window about --birthday --dark
 echo "Screenshots in $(pwd)/out/screenshots/"

@@ -19,6 +19,24 @@ QString canonicalPath(const QString& path) {
     return info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
 }
 
+// The reader's own wording ("style.foreground: missing", the system's "No such file or
+// directory") says what broke but not to whom; the user first needs to know which file and
+// what kind of trouble it is.
+QString describeOpenFailure(const QString& path, const DocumentError& error) {
+    const QString file =
+        QObject::tr("The file “%1” couldn’t be opened").arg(QFileInfo(path).fileName());
+    if (!QFileInfo::exists(path)) return QObject::tr("%1 because there is no such file.").arg(file);
+    switch (error.kind) {
+        case DocumentError::Kind::corruptFile:
+            return QObject::tr("%1 because it isn’t a regular file.").arg(file);
+        case DocumentError::Kind::decodingFailed:
+            return QObject::tr("%1 because it isn’t a Vostrel document (%2).")
+                .arg(file, error.message);
+        default:
+            return QObject::tr("%1 (%2).").arg(file, error.message);
+    }
+}
+
 }  // namespace
 
 DocumentController::DocumentController(RecentFiles* recentFiles, WindowRegistry* windows,
@@ -37,7 +55,7 @@ DocumentWindow* DocumentController::newDocument() {
     return show(new DocumentWindow(std::make_unique<VostrelDocument>(), {}, this));
 }
 
-DocumentWindow* DocumentController::openFile(const QString& path) {
+Expected<DocumentWindow*, QString> DocumentController::tryOpenFile(const QString& path) {
     if (DocumentWindow* existing = windowForFile(path)) {
         recentFiles_->add(path);
         existing->show();
@@ -46,20 +64,29 @@ DocumentWindow* DocumentController::openFile(const QString& path) {
         return existing;
     }
     auto document = VostrelDocument::open(path);
-    if (!document) {
-        reportOpenFailure(path, document.error().message);
-        return nullptr;
-    }
+    if (!document) return unexpected(describeOpenFailure(path, document.error()));
     recentFiles_->add(path);
     return show(new DocumentWindow(std::move(*document), canonicalPath(path), this));
 }
 
-void DocumentController::chooseFileToOpen(QWidget* parent) {
+DocumentWindow* DocumentController::openFile(const QString& path) {
+    const auto opened = tryOpenFile(path);
+    if (opened) return *opened;
+    reportOpenFailure(opened.error());
+    return nullptr;
+}
+
+QFileDialog* DocumentController::makeOpenDialog(QWidget* parent) {
     auto* dialog = new QFileDialog(
         parent, tr("Open"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
         tr("Vostrel documents (*.vostrel)"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    return dialog;
+}
+
+void DocumentController::chooseFileToOpen(QWidget* parent) {
+    QFileDialog* dialog = makeOpenDialog(parent);
     connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& paths) {
         for (const QString& path : paths) openFile(path);
     });
@@ -83,11 +110,11 @@ DocumentWindow* DocumentController::windowForFile(const QString& path) const {
     return nullptr;
 }
 
-void DocumentController::reportOpenFailure(const QString& path, const QString& reason) {
-    QWidget* parent = QApplication::activeWindow();
+void DocumentController::reportOpenFailure(const QString& reason, QWidget* parent) {
+    if (!parent) parent = QApplication::activeWindow();
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Couldn’t open this Vostrel"),
                                 tr("Couldn’t open this Vostrel"), QMessageBox::Ok, parent);
-    box->setInformativeText(QStringLiteral("%1\n\n%2").arg(QFileInfo(path).fileName(), reason));
+    box->setInformativeText(reason);
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (parent) {
         box->open();

@@ -4,6 +4,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include "common/expected.h"
+
+class QAction;
+class QFileDialog;
+
 namespace vostrel {
 
 class DocumentWindow;
@@ -21,14 +26,26 @@ class DocumentController : public QObject {
                        QObject* parent = nullptr);
 
     DocumentWindow* newDocument();
-    // Opens the file or raises its window; on failure tells the user "Couldn’t open this
-    // Vostrel" with the reason, changes nothing else and returns nullptr.
+    // Opens the file or raises its window. On failure nothing changes and the error is a
+    // sentence for the user that names the file and says why.
+    Expected<DocumentWindow*, QString> tryOpenFile(const QString& path);
+    // tryOpenFile, telling the user "Couldn’t open this Vostrel" with the reason on failure
+    // (then nullptr).
     DocumentWindow* openFile(const QString& path);
-    // The open dialog, window-modal over `parent` when given.
+    // "Couldn’t open this Vostrel" with the reason, window-modal over `parent`, or over the
+    // active window when there is none.
+    void reportOpenFailure(const QString& reason, QWidget* parent = nullptr);
+    // The open dialog for documents, set up but not yet shown, deleted when closed.
+    QFileDialog* makeOpenDialog(QWidget* parent);
+    // The open dialog, window-modal over `parent` when given; every chosen file is opened.
     void chooseFileToOpen(QWidget* parent);
     // Closes every document window, asking about unsaved changes; quits when all closed.
     void quit();
 
+    // Application-wide commands that every document window's Help menu lists after "About
+    // Vostrel" (the update check); add them before the first window opens.
+    void addHelpAction(QAction* action) { helpActions_ << action; }
+    const QList<QAction*>& helpActions() const { return helpActions_; }
     QList<DocumentWindow*> windows() const;
     RecentFiles* recentFiles() const { return recentFiles_; }
     WindowRegistry* windowRegistry() const { return windowRegistry_; }
@@ -40,12 +57,12 @@ class DocumentController : public QObject {
   private:
     DocumentWindow* show(DocumentWindow* window);
     DocumentWindow* windowForFile(const QString& path) const;
-    void reportOpenFailure(const QString& path, const QString& reason);
     void closeNextThenQuit(QList<QPointer<DocumentWindow>> remaining);
 
     RecentFiles* recentFiles_;
     WindowRegistry* windowRegistry_;
     QList<QPointer<DocumentWindow>> windows_;
+    QList<QAction*> helpActions_;
 };
 
 }  // namespace vostrel

@@ -117,6 +117,7 @@ void buildHelpMenu(DocumentWindow* window, DocumentController* controller) {
     };
     QObject::connect(about, &QAction::triggered, controller, openAbout);
     QObject::connect(window->view(), &DocumentView::aboutRequested, controller, openAbout);
+    help->addActions(controller->helpActions());
 }
 
 }  // namespace

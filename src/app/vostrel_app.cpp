@@ -1,21 +1,50 @@
 #include "app/vostrel_app.h"
 
 #include <QApplication>
-#include <QMessageBox>
+#include <QFileDialog>
+#include <QScreen>
 
+#include "app/build_info.h"
 #include "app/document_controller.h"
 #include "app/document_window.h"
 #include "app/recent_files.h"
+#include "app/update_command.h"
 #include "app/window_registry.h"
+#include "companions/updater.h"
+#include "ui/about_view.h"
 #include "ui/icons.h"
+#include "ui/welcome_view.h"
 
 namespace vostrel {
+
+namespace {
+
+const QString welcomeId = QStringLiteral("welcome");
+const QString aboutId = QStringLiteral("about");
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace
 
 VostrelApp::VostrelApp(QObject* parent)
     : QObject(parent),
       recentFiles_(new RecentFiles(this)),
       windows_(new WindowRegistry(this)),
-      documents_(new DocumentController(recentFiles_, windows_, this)) {
+      documents_(new DocumentController(recentFiles_, windows_, this)),
+      updater_(new Updater(this)),
+      updateCommand_(new UpdateCommand(updater_, this)) {
+    documents_->addHelpAction(updateCommand_->action());
+    // Queued: the welcome window leaves once the document window is on screen, not just before,
+    // so the desktop never shows a moment with no window of ours.
+    connect(
+        documents_, &DocumentController::documentWindowShown, windows_,
+        [this] { windows_->dismiss(welcomeId); }, Qt::QueuedConnection);
     registerWindows();
 }
 
@@ -29,21 +58,51 @@ void VostrelApp::describeApplication() {
     QApplication::setWindowIcon(vostrelApplicationIcon());
 }
 
+ApplicationInfo VostrelApp::applicationInfo() {
+    return {QApplication::applicationDisplayName(), QApplication::applicationVersion(),
+            buildIdentifier()};
+}
+
 void VostrelApp::registerWindows() {
-    windows_->registerWindow(QStringLiteral("about"), [] {
-        auto* box = new QMessageBox(QMessageBox::NoIcon, QObject::tr("About Vostrel"),
-                                    QStringLiteral("<h3>Vostrel</h3>"), QMessageBox::Close);
-        box->setIconPixmap(vostrelLogo(96, box->devicePixelRatioF()));
-        box->setInformativeText(QObject::tr("Version %1\nQR codes that always scan.")
-                                    .arg(QApplication::applicationVersion()));
-        box->setModal(false);
-        return box;
-    });
+    windows_->registerWindow(welcomeId, [this] { return makeWelcomeWindow(); });
+    windows_->registerWindow(aboutId, [this] { return makeAboutWindow(); });
+}
+
+QWidget* VostrelApp::makeWelcomeWindow() {
+    WelcomeView::Actions actions;
+    actions.startFresh = [this] { documents_->newDocument(); };
+    actions.chooseFile = [this](WelcomeView* welcome) {
+        QFileDialog* dialog = documents_->makeOpenDialog(welcome);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        connect(dialog, &QFileDialog::fileSelected, welcome, &WelcomeView::open);
+        dialog->open();
+    };
+    actions.open = [this](const QString& path) -> Expected<void, QString> {
+        const auto opened = documents_->tryOpenFile(path);
+        if (!opened) return unexpected(opened.error());
+        return {};
+    };
+    actions.recentPaths = [this] { return recentFiles_->paths(); };
+    auto* welcome = new WelcomeView(std::move(actions));
+    centreOnScreen(welcome);
+    return welcome;
+}
+
+QWidget* VostrelApp::makeAboutWindow() {
+    auto* about = new AboutView(applicationInfo(), loadReleaseNotes(), currentOccasions());
+    centreOnScreen(about);
+    return about;
 }
 
 void VostrelApp::launch(const QStringList& files) {
-    for (const QString& file : files) documents_->openFile(file);
-    if (documents_->windows().isEmpty()) documents_->newDocument();
+    QStringList failures;
+    for (const QString& file : files) {
+        const auto opened = documents_->tryOpenFile(file);
+        if (!opened) failures << opened.error();
+    }
+    QWidget* parent = nullptr;
+    if (documents_->windows().isEmpty()) parent = windows_->show(welcomeId);
+    for (const QString& failure : failures) documents_->reportOpenFailure(failure, parent);
 }
 
 }  // namespace vostrel

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QSvgRenderer>
+#include <QtMath>
 #include <optional>
 
 // The resources live in this static library; referencing them here keeps the linker from
@@ -200,6 +201,21 @@ QPixmap vostrelLogo(int edge, qreal devicePixelRatio) {
     QPixmap pixmap = QPixmap::fromImage(vostrelLogoImage(qRound(edge * devicePixelRatio)));
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
+}
+
+QImage vostrelPartyHatImage(int widthPixels) {
+    if (widthPixels < 1) return {};
+    initAssetResources();
+    QSvgRenderer renderer(QStringLiteral(":/assets/vostrel-party-hat.svg"));
+    if (!renderer.isValid()) return {};
+    const QSizeF natural = renderer.defaultSize();
+    const int height = qCeil(widthPixels * natural.height() / natural.width());
+    QImage image(widthPixels, height, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, widthPixels, height));
+    return image;
 }
 
 QIcon vostrelApplicationIcon() {

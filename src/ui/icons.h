@@ -31,6 +31,10 @@ QImage vostrelLogoImage(int edgePixels);
 // The mascot picture for display: edge device-independent pixels, sharp at devicePixelRatio.
 QPixmap vostrelLogo(int edge, qreal devicePixelRatio = 1.0);
 
+// The party hat the mascot wears on festive days, asset "vostrel-party-hat", `width` device
+// pixels wide at its own proportions; null when the asset is missing or the width below 1.
+QImage vostrelPartyHatImage(int widthPixels);
+
 // The application's icon for its windows: the theme's "vostrel" where the package installed it,
 // otherwise the copy compiled in (16 to 256 px), so a build run in place has its icon too.
 QIcon vostrelApplicationIcon();

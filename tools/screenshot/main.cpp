@@ -1,8 +1,10 @@
-// Saves a picture of a document window as the user would see it, for looking at the interface
-// without a desktop: run under Xvfb (scripts/screenshots.sh) so fonts and styles are the real
-// ones.
+// Saves a picture of a window as the user would see it, for looking at the interface without a
+// desktop: run under Xvfb (scripts/screenshots.sh) so fonts and styles are the real ones.
 //
 //   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector]
+//   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday]
+//
+// The welcome window greets by the local time: set TZ to see another time of day.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -13,6 +15,9 @@
 #include "app/document_controller.h"
 #include "app/document_window.h"
 #include "app/vostrel_app.h"
+#include "app/window_registry.h"
+#include "companions/occasion.h"
+#include "ui/about_view.h"
 #include "ui/document_view.h"
 
 namespace {
@@ -40,6 +45,33 @@ QSize parseSize(const QString& text) {
     return QSize(parts[0].toInt(), parts[1].toInt()).expandedTo(QSize(760, 540));
 }
 
+// The About window as it looks on the mascot's birthday, whatever the date.
+QWidget* birthdayAbout() {
+    vostrel::ActiveOccasions birthday;
+    birthday.events << vostrel::builtInOccasions().first();
+    return new vostrel::AboutView(vostrel::VostrelApp::applicationInfo(),
+                                  vostrel::loadReleaseNotes(), birthday);
+}
+
+QWidget* windowToShoot(vostrel::VostrelApp& app, const QCommandLineParser& parser,
+                       const QStringList& arguments) {
+    const QString kind = parser.value("window");
+    if (kind == "about") {
+        if (parser.isSet("birthday")) return birthdayAbout();
+        return app.windows()->show(QStringLiteral("about"));
+    }
+    if (kind == "welcome") {
+        app.launch({});
+        return app.windows()->window(QStringLiteral("welcome"));
+    }
+    app.launch(arguments.mid(1, 1));
+    vostrel::DocumentWindow* window = app.documents()->windows().value(0);
+    if (!window) return nullptr;
+    window->resize(parseSize(parser.value("size")));
+    window->view()->setInspectorShown(!parser.isSet("hide-inspector"));
+    return window;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,6 +83,8 @@ int main(int argc, char** argv) {
     parser.addOption({"size", "window size", "WxH", "1180x720"});
     parser.addOption({"dark", "use a dark palette"});
     parser.addOption({"hide-inspector", "hide the inspector column"});
+    parser.addOption({"window", "which window: document, welcome or about", "kind", "document"});
+    parser.addOption({"birthday", "the About window on the mascot's birthday"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
@@ -60,11 +94,9 @@ int main(int argc, char** argv) {
     }
 
     vostrel::VostrelApp app;
-    app.launch(arguments.mid(1, 1));
-    vostrel::DocumentWindow* window = app.documents()->windows().value(0);
+    QWidget* window = windowToShoot(app, parser, arguments);
     if (!window) return 1;
-    window->resize(parseSize(parser.value("size")));
-    window->view()->setInspectorShown(!parser.isSet("hide-inspector"));
+    window->show();
     // Long enough for the preview's debounce, the symbol and a first paint.
     QTimer::singleShot(800, [&] {
         const bool saved = window->grab().save(arguments[0]);

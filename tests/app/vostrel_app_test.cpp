@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/document_controller.h"
+#include "app/document_window.h"
+#include "app/recent_files.h"
+#include "app/update_command.h"
+#include "app/vostrel_app.h"
+#include "app/window_registry.h"
+#include "companions/update_check_result.h"
+#include "document/document_file.h"
+#include "ui/about_view.h"
+#include "ui/recent_documents_list.h"
+#include "ui/welcome_view.h"
+
+using namespace vostrel;
+
+namespace {
+
+// The whole application with a feed-less updater (its checks finish at once, without a
+// network); every window it showed is closed afterwards without asking.
+struct Launched {
+    QTemporaryDir dir;
+    std::unique_ptr<VostrelApp> app;
+
+    Launched() {
+        QSettings().setValue("updateFeedUrl", "");
+        app = std::make_unique<VostrelApp>();
+        RecentFiles().clear();
+    }
+    ~Launched() {
+        for (DocumentWindow* window : app->documents()->windows()) window->setWindowModified(false);
+        QApplication::closeAllWindows();
+        QTest::qWait(0);
+        QSettings().remove("updateFeedUrl");
+    }
+
+    QString savedDocument(const QString& name) {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(writeDocumentFile(DocumentSnapshot::newDocument(ContentType::text), path));
+        return path;
+    }
+
+    WelcomeView* welcome() const {
+        return qobject_cast<WelcomeView*>(app->windows()->window("welcome"));
+    }
+};
+
+QList<QWidget*> visibleWindows() {
+    QList<QWidget*> shown;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible()) shown << widget;
+    }
+    return shown;
+}
+
+template <class Window>
+QList<Window*> visible() {
+    QList<Window*> found;
+    for (QWidget* widget : visibleWindows()) {
+        if (auto* window = qobject_cast<Window*>(widget)) found << window;
+    }
+    return found;
+}
+
+QMessageBox* waitForMessageBox() {
+    QMessageBox* box = nullptr;
+    (void)QTest::qWaitFor([&] { return (box = visible<QMessageBox>().value(0)) != nullptr; });
+    return box;
+}
+
+QAction* helpAction(QMainWindow* window, const QString& text) {
+    for (QAction* action : window->menuBar()->actions()) {
+        if (action->text() != "&Help") continue;
+        for (QAction* item : action->menu()->actions()) {
+            if (item->text() == text) return item;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(Launch, ShowsOnlyTheWelcomeWindowUntilADocumentWindowAppears) {
+    Launched launched;
+    launched.app->launch({});
+    QPointer<WelcomeView> welcome = launched.welcome();
+    ASSERT_TRUE(welcome);
+    EXPECT_EQ(visibleWindows(), QList<QWidget*>{welcome});
+    EXPECT_EQ(welcome->size(), QSize(820, 600));
+    EXPECT_EQ(welcome->windowTitle(), "Welcome to Vostrel");
+
+    welcome->startFreshButton()->click();
+    QTest::qWait(0);
+    EXPECT_FALSE(welcome && welcome->isVisible());
+    EXPECT_EQ(visible<DocumentWindow>().size(), 1);
+}
+
+TEST(Launch, FilesOnTheCommandLineOpenInsteadOfTheWelcomeWindow) {
+    Launched launched;
+    launched.app->launch({launched.savedDocument("poster.vostrel")});
+    EXPECT_EQ(visible<DocumentWindow>().size(), 1);
+    EXPECT_FALSE(launched.welcome());
+}
+
+TEST(Launch, WhenNoFileOpensTheWelcomeWindowShowsWithTheReason) {
+    Launched launched;
+    launched.app->launch({launched.dir.filePath("gone.vostrel")});
+    ASSERT_TRUE(launched.welcome());
+    EXPECT_TRUE(launched.welcome()->isVisible());
+    QMessageBox* box = waitForMessageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->informativeText(),
+              "The file “gone.vostrel” couldn’t be opened because there is no such file.");
+}
+
+TEST(WelcomeWindow, OpensARecentDocumentAndExplainsAMovedOne) {
+    Launched launched;
+    const QString poster = launched.savedDocument("poster.vostrel");
+    RecentFiles().add(poster);
+    RecentFiles().add(launched.dir.filePath("moved.vostrel"));
+    launched.app->launch({});
+    RecentDocumentsList* list = launched.welcome()->recentList();
+    ASSERT_EQ(list->rows().size(), 2);
+
+    list->rows()[0]->click();  // the moved one, most recent
+    QMessageBox* alert = waitForMessageBox();
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(alert->informativeText(),
+              "The file “moved.vostrel” couldn’t be opened because there is no such file. You "
+              "can use Open a Vostrel to locate a moved file.");
+    alert->button(QMessageBox::Ok)->click();
+    EXPECT_TRUE(launched.welcome()->isVisible());
+
+    list->rows()[1]->click();
+    QTest::qWait(0);
+    EXPECT_FALSE(launched.welcome() && launched.welcome()->isVisible());
+    ASSERT_EQ(visible<DocumentWindow>().size(), 1);
+    EXPECT_EQ(visible<DocumentWindow>()[0]->filePath(), poster);
+}
+
+TEST(HelpMenu, AboutShowsOneWindowAndTheUpdateCommandFollowsTheUpdater) {
+    Launched launched;
+    DocumentWindow* window = launched.app->documents()->newDocument();
+    QAction* about = helpAction(window, "About Vostrel");
+    ASSERT_TRUE(about);
+    about->trigger();
+    about->trigger();
+    EXPECT_EQ(visible<AboutView>().size(), 1);
+
+    QAction* check = helpAction(window, "Check for Updates…");
+    ASSERT_TRUE(check);
+    EXPECT_TRUE(check->isEnabled());
+    check->trigger();
+    EXPECT_FALSE(check->isEnabled());  // a check is under way
+    QMessageBox* result = waitForMessageBox();
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->text(), UpdateCheckResult::noFeed().message());
+    EXPECT_TRUE(check->isEnabled());
+}
+
+TEST(UpdateCommand, OnlyANewerVersionOffersItsPage) {
+    const auto buttonTexts = [](const UpdateCheckResult& result) {
+        std::unique_ptr<QMessageBox> box(UpdateCommand::makeResultBox(result, nullptr));
+        QStringList texts;
+        for (QAbstractButton* button : box->buttons()) texts << button->text();
+        return texts;
+    };
+    EXPECT_TRUE(buttonTexts(UpdateCheckResult::updateAvailable(
+                                "9.0", QUrl("https://example.org/9.0"), "Faster chirps."))
+                    .contains("Open Page"));
+    EXPECT_FALSE(buttonTexts(UpdateCheckResult::upToDate("0.1.0")).contains("Open Page"));
+    EXPECT_FALSE(buttonTexts(UpdateCheckResult::failed("Offline.")).contains("Open Page"));
+}
