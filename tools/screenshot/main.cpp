@@ -64,8 +64,9 @@ QWidget* windowToShoot(vostrel::VostrelApp& app, const QCommandLineParser& parse
         app.launch({});
         return app.windows()->window(QStringLiteral("welcome"));
     }
-    app.launch(arguments.mid(1, 1));
-    vostrel::DocumentWindow* window = app.documents()->windows().value(0);
+    vostrel::DocumentWindow* window = arguments.size() > 1
+                                          ? app.documents()->openFile(arguments[1])
+                                          : app.documents()->newDocument();
     if (!window) return nullptr;
     window->resize(parseSize(parser.value("size")));
     window->view()->setInspectorShown(!parser.isSet("hide-inspector"));
