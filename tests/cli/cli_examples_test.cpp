@@ -66,7 +66,9 @@ TEST(CliExamples, PayloadAndBothExportsScanAsTheDocumentSays) {
 
         for (const QString extension : {".svg", ".png"}) {
             const QImage image = exportedPicture(doc, dir.filePath(name + extension));
-            if (extension == ".png") EXPECT_EQ(image.size(), QSize(400, 400));
+            if (extension == ".png") {
+                EXPECT_EQ(image.size(), QSize(400, 400));
+            }
             const QImage upright =
                 document->style.flipVertical ? testing::mirroredTopToBottom(image) : image;
             EXPECT_EQ(stablePart(testing::decodeQr(upright).value_or("(no symbol)")), payload)
