@@ -1,6 +1,62 @@
 #include <QCoreApplication>
 
+#include "cli/cli_io.h"
+#include "cli/commands.h"
+
+using namespace vostrel::cli;
+
+namespace {
+
+const QString helpFlag = QStringLiteral("--help");
+
+void printHelp() {
+    QString text = QStringLiteral(
+        "Usage: vostrel-cli COMMAND [options]\n"
+        "Design QR codes that always scan: Vostrel documents (.vostrel) on the command line.\n\n"
+        "Commands:\n");
+    for (const Command& command : allCommands()) {
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(command.usage, command.summary.section(u'\n', 0, 0));
+    }
+    text += QStringLiteral(
+        "\nDOC is a document path, or - for standard input.\n"
+        "'vostrel-cli COMMAND --help' describes one command; --version prints the version.\n\n"
+        "Exit status: 0 success, 1 a document could not be read or an output not written,\n"
+        "2 usage error, 3 no QR code can be made (empty content, or too much data).\n");
+    printToStdout(text.toUtf8());
+}
+
+int runCommand(const Command& command, const QStringList& arguments) {
+    OptionSpec options = command.options;
+    options.flags << helpFlag;
+    const auto line = parseCommandLine(arguments, options);
+    if (!line) return usageError(line.error());
+    if (line->has(helpFlag)) {
+        printToStdout(QStringLiteral("Usage: vostrel-cli %1\n%2\n")
+                          .arg(command.usage, command.summary)
+                          .toUtf8());
+        return 0;
+    }
+    return command.run(*line);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    return 0;
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty()) return usageError(QStringLiteral("no command given"));
+    const QString name = arguments.takeFirst();
+    if (name == helpFlag || name == u"-h" || name == u"help") {
+        printHelp();
+        return 0;
+    }
+    if (name == u"--version") {
+        printToStdout("vostrel-cli " VOSTREL_VERSION "\n");
+        return 0;
+    }
+    for (const Command& command : allCommands()) {
+        if (name == command.name) return runCommand(command, arguments);
+    }
+    return usageError(QStringLiteral("unknown command '%1'").arg(name));
 }

@@ -33,8 +33,9 @@ class PercentEncodingSet {
     std::array<bool, 128> allowed_{};
 };
 
-// The query set of RFC 3986, for mailto: parameters ("&" and "=" inside a value stay as they are).
-inline constexpr PercentEncodingSet emailQueryCharacters{"-._~!$&'()*+,;=:@/?"};
+// The query set of RFC 3986 without "&", for mailto: parameter values. An "&" left as it is would
+// end the value early in every mail client ("a & b" would arrive as "a "), so it is encoded.
+inline constexpr PercentEncodingSet emailQueryCharacters{"-._~!$'()*+,;=:@/?"};
 // The unreserved set of RFC 3986, for the Swish message.
 inline constexpr PercentEncodingSet swishUnreservedCharacters{"-._~"};
 

@@ -11,10 +11,6 @@
 namespace vostrel {
 namespace {
 
-// Far above any real document (logos are stored at most 512 px square), low enough that a
-// mistaken pick of a huge file cannot exhaust memory.
-constexpr qint64 maximumDocumentBytes = 64 * 1024 * 1024;
-
 Unexpected<DocumentError> failure(DocumentError::Kind kind, const QString& message) {
     return unexpected(DocumentError{kind, message});
 }
@@ -44,6 +40,8 @@ std::optional<QString> firstNonFiniteNumber(const QJsonValue& value, const QStri
 }  // namespace
 
 SnapshotResult decodeDocument(const QByteArray& bytes) {
+    if (bytes.size() > maximumDocumentBytes)
+        return failure(DocumentError::Kind::decodingFailed, QStringLiteral("file too large"));
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

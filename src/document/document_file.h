@@ -20,6 +20,10 @@ struct DocumentError {
     QString message;  // says what failed, e.g. "style.foreground: missing"
 };
 
+// Far above any real document (logos are stored at most 512 px square), low enough that a
+// mistaken pick of a huge file cannot exhaust memory.
+inline constexpr qint64 maximumDocumentBytes = 64 * 1024 * 1024;
+
 using SnapshotResult = Expected<DocumentSnapshot, DocumentError>;
 
 // Documents are UTF-8 JSON, pretty-printed with every object's keys sorted; points in time as

@@ -1,0 +1,68 @@
+#include "cli/cli_io.h"
+
+#include <QFile>
+#include <cstdio>
+
+#include "common/atomic_write.h"
+#include "document/document_file.h"
+
+namespace vostrel::cli {
+
+int report(const CliFailure& failure) {
+    const QString line =
+        failure.subject.isEmpty()
+            ? QStringLiteral("vostrel-cli: %1\n").arg(failure.reason)
+            : QStringLiteral("vostrel-cli: %1: %2\n").arg(failure.subject, failure.reason);
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    if (failure.status == ExitStatus::usage) std::fputs("Try 'vostrel-cli --help'.\n", stderr);
+    return int(failure.status);
+}
+
+Unexpected<CliFailure> usageFailure(const QString& reason) {
+    return unexpected(CliFailure{ExitStatus::usage, {}, reason});
+}
+
+int usageError(const QString& reason) {
+    return report(usageFailure(reason).error);
+}
+
+CliResult<QString> onlyPositional(const CommandLine& line) {
+    if (line.positionals.isEmpty()) return usageFailure(QStringLiteral("no document given"));
+    if (line.positionals.size() > 1) {
+        return usageFailure(QStringLiteral("unexpected argument '%1'").arg(line.positionals[1]));
+    }
+    return line.positionals.front();
+}
+
+CliResult<DocumentSnapshot> loadDocument(const QString& doc) {
+    SnapshotResult result = [&]() -> SnapshotResult {
+        if (doc != u"-") return readDocumentFile(doc);
+        QFile input;
+        if (!input.open(stdin, QIODevice::ReadOnly))
+            return unexpected(DocumentError{DocumentError::Kind::unreadable, input.errorString()});
+        return decodeDocument(input.read(maximumDocumentBytes + 1));
+    }();
+    if (!result) return unexpected(CliFailure{ExitStatus::fileError, doc, result.error().message});
+    return std::move(result).value();
+}
+
+CliResult<void> writeOutput(const QString& target, const QByteArray& bytes) {
+    if (target == u"-") {
+        printToStdout(bytes);
+        if (std::ferror(stdout)) {
+            return unexpected(
+                CliFailure{ExitStatus::fileError, target, QStringLiteral("write error")});
+        }
+        return {};
+    }
+    const auto written = writeFileAtomically(target, bytes);
+    if (!written) return unexpected(CliFailure{ExitStatus::fileError, target, written.error()});
+    return {};
+}
+
+void printToStdout(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+}  // namespace vostrel::cli
