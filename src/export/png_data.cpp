@@ -1,0 +1,37 @@
+#include "export/png_data.h"
+
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <limits>
+
+#include "export/png_writer.h"
+#include "render/qr_module_renderer.h"
+
+namespace vostrel {
+
+namespace {
+
+bool isSquare(const ModuleMatrix& matrix) {
+    return !matrix.empty() && std::all_of(matrix.begin(), matrix.end(), [&](const auto& row) {
+        return row.size() == matrix.size();
+    });
+}
+
+}  // namespace
+
+std::optional<QByteArray> pngData(const ModuleMatrix& matrix, const QRStyle& style, qint64 size) {
+    if (size < 1 || size > std::numeric_limits<int>::max() || !isSquare(matrix)) {
+        return std::nullopt;
+    }
+    const int edge = static_cast<int>(size);
+    QImage image(edge, edge, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return std::nullopt;
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QRModuleRenderer{matrix, style}.draw(painter, QSizeF(edge, edge));
+    painter.end();
+    return encodePng(image);
+}
+
+}  // namespace vostrel
