@@ -91,15 +91,18 @@ TEST_F(BatchEngineTest, WritesEveryItemInOrderReportingAfterEachFileAndCountingS
     EXPECT_EQ(decodedFile(folder + u"/12.png"_s), "item 12");
 }
 
-TEST_F(BatchEngineTest, SameBaseNamesAndEarlierRunsGetNumberedSuffixes) {
+// Files of this run, of earlier runs, folders and even dangling links all take a name: nothing
+// is overwritten, and nothing is written through a link out of the folder.
+TEST_F(BatchEngineTest, TakenNamesGetNumberedSuffixes) {
     const QList<QRContent> items{QRContent::url({"https://example.com/menu"}),
                                  QRContent::url({"http://example.com/menu"})};
     const QString folder = temp_.path();
     QDir(folder).mkdir(u"example-com-menu-3.svg"_s);
+    QFile::link(temp_.filePath(u"nowhere/x"_s), temp_.filePath(u"example-com-menu-4.svg"_s));
     ASSERT_TRUE(run(items, configInto(folder, NamingScheme::contentBased)).result());
     const BatchOutcome second = run(items, configInto(folder, NamingScheme::contentBased)).result();
     ASSERT_TRUE(second);
-    EXPECT_EQ(second->fileNames, (QStringList{"example-com-menu-4.svg", "example-com-menu-5.svg"}));
+    EXPECT_EQ(second->fileNames, (QStringList{"example-com-menu-5.svg", "example-com-menu-6.svg"}));
     EXPECT_EQ(decodedFile(folder + u"/example-com-menu-2.svg"_s), "http://example.com/menu");
 }
 
