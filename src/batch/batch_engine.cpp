@@ -13,8 +13,10 @@ BatchEngine::BatchEngine(QObject* parent) : QObject(parent) {
 }
 
 BatchEngine::~BatchEngine() {
-    // Runs go before the executor: none of them may see another finished task.
-    qDeleteAll(findChildren<BatchRun*>(Qt::FindDirectChildrenOnly));
+    // The runs (the engine's only children) go first, cancelling their futures, so that none
+    // of them sees another task finish; then the item being written is waited for.
+    const QObjectList runs = children();
+    qDeleteAll(runs);
     executor_.waitForDone();
 }
 
