@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   # compiler and build
   g++ cmake ninja-build pkg-config ccache clang-format
-  # toolkit
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  # toolkit; Qt SVG draws the bundled icons and the logo (its runtime, libqt6svg6, brings the
+  # SVG icon engine and image format plugins)
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev qt6-svg-dev
   # QR symbol generator and decoder
   libqrcodegencpp-dev libzxing-dev
   # PNG encoding (fast zlib settings) and compression
@@ -15,7 +16,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless GUI, screenshots and SVG rendering in tests
-  xvfb xauth fonts-dejavu-core qt6-svg-dev librsvg2-bin qt6-qpa-plugins
+  xvfb xauth fonts-dejavu-core librsvg2-bin qt6-qpa-plugins
 )
 
 missing=()

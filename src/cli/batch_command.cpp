@@ -4,6 +4,7 @@
 #include "batch/batch_items.h"
 #include "cli/commands.h"
 #include "cli/terminal_progress_bar.h"
+#include "export/png_data.h"
 
 namespace vostrel::cli {
 namespace {
@@ -24,15 +25,17 @@ const CliFailure* errorOf(const CliResult<T>& result) {
     return result ? nullptr : &result.error();
 }
 
+// A whole number from 1 to maximumPngSize, like the export command's.
 CliResult<int> pngSize(const CommandLine& line) {
-    if (!line.values.contains(QStringLiteral("--size"))) return BatchOptions().size;
+    if (!line.has(QStringLiteral("--size"))) return BatchOptions().size;
+    const QString text = line.value(QStringLiteral("--size"));
     bool isNumber = false;
-    const int size = line.value(QStringLiteral("--size")).toInt(&isNumber);
-    if (!isNumber || size < 1 || size > maximumBatchPngSize) {
-        return usageFailure(
-            QStringLiteral("--size must be a whole number from 1 to %1").arg(maximumBatchPngSize));
-    }
-    return size;
+    const int size = text.toInt(&isNumber);
+    if (isNumber && size >= 1 && size <= maximumPngSize) return size;
+    return usageFailure(
+        QStringLiteral("--size must be a whole number of pixels from 1 to %1, not '%2'")
+            .arg(maximumPngSize)
+            .arg(text));
 }
 
 CliFailure failureOf(const BatchError& error) {

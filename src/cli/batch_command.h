@@ -20,9 +20,6 @@ struct BatchOptions {
     NamingScheme naming = NamingScheme::contentBased;
 };
 
-// The largest PNG edge accepted; a mistyped size would otherwise allocate gigabytes per file.
-inline constexpr int maximumBatchPngSize = 8192;
-
 // --kind, --input and --out are required; everything else has its default. Fails with a usage
 // message naming the offending option.
 CliResult<BatchOptions> batchOptions(const CommandLine& line);

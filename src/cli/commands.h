@@ -21,6 +21,8 @@ const std::vector<Command>& allCommands();
 int runPayload(const CommandLine& line);
 int runMatrix(const CommandLine& line);
 int runExport(const CommandLine& line);
+int runWarnings(const CommandLine& line);
+int runNew(const CommandLine& line);
 int runBatch(const CommandLine& line);
 
 }  // namespace vostrel::cli

@@ -5,6 +5,9 @@
 #include "cli/cli_io.h"
 #include "cli/commands.h"
 #include "cli/symbol.h"
+#include "engine/scannability_checks.h"
+#include "export/export_settings.h"
+#include "export/png_data.h"
 #include "export/svg_document.h"
 
 namespace vostrel::cli {
@@ -33,11 +36,56 @@ QByteArray matrixText(const ModuleMatrix& matrix) {
     return text;
 }
 
-CliResult<void> checkSvgTarget(const QString& target) {
-    if (target.isEmpty()) return usageFailure(QStringLiteral("export needs -o OUT"));
-    if (target == u"-" || QFileInfo(target).suffix().compare(u"svg", Qt::CaseInsensitive) == 0)
-        return {};
-    return usageFailure(QStringLiteral("cannot tell the format of '%1': name it .svg").arg(target));
+// The format named by --format, else by the file name's extension, else (standard output) the
+// document's preferred format.
+CliResult<ExportFormat> exportFormat(const CommandLine& line, const QString& target,
+                                     const DocumentSnapshot& document) {
+    const QString named = line.value(QStringLiteral("--format"));
+    if (!named.isEmpty()) {
+        if (const auto format = fromRawValue<ExportFormat>(named.toLower())) return *format;
+        return usageFailure(QStringLiteral("unknown format '%1' (png or svg)").arg(named));
+    }
+    if (target == u"-") return document.exportSettings.exportFormat;
+    const auto format = fromRawValue<ExportFormat>(QFileInfo(target).suffix().toLower());
+    if (format) return *format;
+    return usageFailure(
+        QStringLiteral("cannot tell the format of '%1': name it .png or .svg, or use --format")
+            .arg(target));
+}
+
+// --size when given, else the document's PNG size; a whole number from 1 to maximumPngSize.
+CliResult<qint64> pngSize(const CommandLine& line, const DocumentSnapshot& document) {
+    if (!line.has(QStringLiteral("--size"))) {
+        const qint64 stored = document.exportSettings.pngSize;
+        if (stored >= 1 && stored <= maximumPngSize) return stored;
+        return usageFailure(QStringLiteral("the document's PNG size %1 is not between 1 and %2: "
+                                           "give one with --size")
+                                .arg(stored)
+                                .arg(maximumPngSize));
+    }
+    const QString text = line.value(QStringLiteral("--size"));
+    bool ok = false;
+    const qint64 size = text.toLongLong(&ok);
+    if (ok && size >= 1 && size <= maximumPngSize) return size;
+    return usageFailure(
+        QStringLiteral("--size must be a whole number of pixels from 1 to %1, not '%2'")
+            .arg(maximumPngSize)
+            .arg(text));
+}
+
+CliResult<QByteArray> exportBytes(const CommandLine& line, const QString& target,
+                                  const DocumentSnapshot& document, const ModuleMatrix& matrix) {
+    const auto format = exportFormat(line, target, document);
+    if (!format) return unexpected(format.error());
+    if (*format == ExportFormat::svg) return svgDocument(matrix, document.style).toUtf8();
+    const auto size = pngSize(line, document);
+    if (!size) return unexpected(size.error());
+    auto png = pngData(matrix, document.style, *size);
+    if (!png) {
+        return unexpected(CliFailure{ExitStatus::fileError, target,
+                                     QStringLiteral("could not render a %1 px PNG").arg(*size)});
+    }
+    return std::move(*png);
 }
 
 }  // namespace
@@ -60,11 +108,25 @@ int runMatrix(const CommandLine& line) {
 
 int runExport(const CommandLine& line) {
     const QString target = line.value(QStringLiteral("-o"));
-    if (const auto checked = checkSvgTarget(target); !checked) return report(checked.error());
+    if (target.isEmpty()) return usageError(QStringLiteral("export needs -o OUT"));
     return withDocument(line, [&](const QString& doc, const DocumentSnapshot& document) {
         const auto matrix = makeSymbol(document, doc);
         if (!matrix) return CliResult<void>(unexpected(matrix.error()));
-        return writeOutput(target, svgDocument(*matrix, document.style).toUtf8());
+        const auto bytes = exportBytes(line, target, document, *matrix);
+        if (!bytes) return CliResult<void>(unexpected(bytes.error()));
+        return writeOutput(target, *bytes);
+    });
+}
+
+int runWarnings(const CommandLine& line) {
+    return withDocument(line, [](const QString&, const DocumentSnapshot& document) {
+        QByteArray text;
+        for (const ValidationWarning& warning :
+             evaluateWarnings(document.style, document.exportSettings.pngSize)) {
+            text += warning.message().toUtf8() + '\n';
+        }
+        printToStdout(text);
+        return CliResult<void>();
     });
 }
 

@@ -1,5 +1,6 @@
 #include "common/number_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -20,6 +21,17 @@ QString formatShortest(double value) {
     QString text = QString::fromLatin1(digits.data(), qsizetype(digits.size()));
     if (!exponentForm && digits.find('.') == std::string_view::npos) text += QStringLiteral(".0");
     return text;
+}
+
+QString formatFixed(double value, int decimals) {
+    if (std::isnan(value)) return QStringLiteral("nan");
+    if (std::isinf(value)) return value < 0 ? QStringLiteral("-inf") : QStringLiteral("inf");
+    // The largest double has 309 integral digits.
+    char buffer[400];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::fixed, std::clamp(decimals, 0, 40));
+    if (ec != std::errc()) return {};
+    return QString::fromLatin1(buffer, end - buffer);
 }
 
 }  // namespace vostrel

@@ -10,4 +10,9 @@ namespace vostrel {
 // "inf" and "-inf". Used wherever a number is shown or written as text.
 QString formatShortest(double value);
 
+// Exactly what printf's "%.*f" gives in the C locale, whatever locale the process runs in:
+// formatFixed(4.4999, 1) is "4.5", formatFixed(1.0, 1) is "1.0". Non-finite values print as
+// "nan", "inf" and "-inf".
+QString formatFixed(double value, int decimals);
+
 }  // namespace vostrel

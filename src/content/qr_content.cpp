@@ -66,34 +66,34 @@ QRContent decodePayload(ContentType type, JsonReader& wrapper) {
 }  // namespace
 
 QRContent QRContent::url(URLContent content) {
-    return QRContent(Storage(std::in_place_index<0>, std::move(content)));
+    return of<ContentType::url>(std::move(content));
 }
 QRContent QRContent::text(QString text) {
-    return QRContent(Storage(std::in_place_index<1>, std::move(text)));
+    return of<ContentType::text>(std::move(text));
 }
 QRContent QRContent::wifi(WiFiContent content) {
-    return QRContent(Storage(std::in_place_index<2>, std::move(content)));
+    return of<ContentType::wifi>(std::move(content));
 }
 QRContent QRContent::contact(ContactContent content) {
-    return QRContent(Storage(std::in_place_index<3>, std::move(content)));
+    return of<ContentType::contact>(std::move(content));
 }
 QRContent QRContent::email(EmailContent content) {
-    return QRContent(Storage(std::in_place_index<4>, std::move(content)));
+    return of<ContentType::email>(std::move(content));
 }
 QRContent QRContent::phone(QString number) {
-    return QRContent(Storage(std::in_place_index<5>, std::move(number)));
+    return of<ContentType::phone>(std::move(number));
 }
 QRContent QRContent::sms(SMSContent content) {
-    return QRContent(Storage(std::in_place_index<6>, std::move(content)));
+    return of<ContentType::sms>(std::move(content));
 }
 QRContent QRContent::location(LocationContent content) {
-    return QRContent(Storage(std::in_place_index<7>, std::move(content)));
+    return of<ContentType::location>(std::move(content));
 }
 QRContent QRContent::calendar(CalendarContent content) {
-    return QRContent(Storage(std::in_place_index<8>, std::move(content)));
+    return of<ContentType::calendar>(std::move(content));
 }
 QRContent QRContent::swish(SwishContent content) {
-    return QRContent(Storage(std::in_place_index<9>, std::move(content)));
+    return of<ContentType::swish>(std::move(content));
 }
 
 QJsonObject QRContent::toJson() const {

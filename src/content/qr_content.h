@@ -26,6 +26,12 @@ class QRContent {
     // The empty web address.
     QRContent() = default;
 
+    // The content of kind K with its data, for code that is generic over the kinds.
+    template <ContentType K>
+    static QRContent of(Payload<K> payload) {
+        return QRContent(Storage(std::in_place_index<static_cast<std::size_t>(K)>, std::move(payload)));
+    }
+
     static QRContent url(URLContent content);
     static QRContent text(QString text);
     static QRContent wifi(WiFiContent content);

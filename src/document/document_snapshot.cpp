@@ -1,5 +1,7 @@
 #include "document/document_snapshot.h"
 
+#include "document/document_name_generator.h"
+
 namespace vostrel {
 
 QString canonicalUuidText(const QUuid& id) {
@@ -17,6 +19,10 @@ std::optional<QUuid> parseUuidText(const QString& text) {
 }
 
 }  // namespace
+
+DocumentSnapshot DocumentSnapshot::newDocument(ContentType kind) {
+    return {QUuid::createUuid(), currentVersion, nextDocumentName(), emptyContent(kind), {}, {}};
+}
 
 QJsonObject DocumentSnapshot::toJson() const {
     return {

@@ -24,6 +24,10 @@ struct DocumentSnapshot {
     QRStyle style;
     ExportSettings exportSettings;
 
+    // A new document: a fresh random id, the next generated name (nextDocumentName), the empty
+    // content of `kind`, the default style and the default export settings.
+    static DocumentSnapshot newDocument(ContentType kind = ContentType::url);
+
     // Keys "content", "exportSettings", "id" (upper-case canonical UUID), "name", "style",
     // "version".
     QJsonObject toJson() const;

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
-#include <limits>
 
 #include "export/png_writer.h"
 #include "render/qr_module_renderer.h"
@@ -21,7 +20,7 @@ bool isSquare(const ModuleMatrix& matrix) {
 }  // namespace
 
 std::optional<QByteArray> pngData(const ModuleMatrix& matrix, const QRStyle& style, qint64 size) {
-    if (size < 1 || size > std::numeric_limits<int>::max() || !isSquare(matrix)) {
+    if (size < 1 || size > maximumPngSize || !isSquare(matrix)) {
         return std::nullopt;
     }
     const int edge = static_cast<int>(size);

@@ -8,10 +8,15 @@
 
 namespace vostrel {
 
+// The largest PNG edge made: 8192 px is a 256 MB picture, already more than print needs (69 cm at
+// 300 dpi). A mistyped size such as 200000 would otherwise ask for 160 GB; larger work is what
+// SVG is for.
+inline constexpr qint64 maximumPngSize = 8192;
+
 // The styled symbol as a PNG file of size × size pixels, 8-bit RGBA: the renderer's picture in a
 // square canvas of that many pixels, one point per pixel, on a transparent image. Nothing when
-// size is below 1, the matrix has no rows, a row's length differs from the row count, or the
-// image cannot be made or encoded. Safe on any thread.
+// size is not from 1 to maximumPngSize, the matrix has no rows, a row's length differs from the row
+// count, or the image cannot be made or encoded. Safe on any thread.
 std::optional<QByteArray> pngData(const ModuleMatrix& matrix, const QRStyle& style, qint64 size);
 
 }  // namespace vostrel

@@ -11,6 +11,9 @@ namespace {
 
 constexpr char pngSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr int compressionLevel = 1;
+// One below zlib's default: a hash table and symbol buffer that stay in cache save about a fifth
+// of the time on pictures of mostly repeated rows, at a cost of a few hundred bytes.
+constexpr int memoryLevel = 7;
 constexpr uchar noFilter = 0;
 constexpr uchar upFilter = 2;
 // Rows converted to RGBA at a time: Qt's converter is fast on blocks, and a block stays small.

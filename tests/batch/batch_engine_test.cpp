@@ -8,7 +8,6 @@
 #include "engine/qr_engine.h"
 #include "export/svg_document.h"
 #include "support/qr_decoding.h"
-#include "support/qt_printing.h"
 #include "support/svg_rendering.h"
 
 namespace vostrel {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "batch/batch_file_name.h"
-#include "support/qt_printing.h"
 
 namespace vostrel {
 namespace {

@@ -4,7 +4,6 @@
 #include <QTemporaryDir>
 
 #include "batch/batch_items.h"
-#include "support/qt_printing.h"
 
 namespace vostrel {
 namespace {

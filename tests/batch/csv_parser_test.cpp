@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "batch/csv_parser.h"
-#include "support/qt_printing.h"
 
 namespace vostrel {
 namespace {

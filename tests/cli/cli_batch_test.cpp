@@ -78,7 +78,7 @@ TEST_F(CliBatch, FailuresNameWhatFailedAndExitWithTheirStatus) {
         {urlsInto + QStringList{"--naming", "contentBased"}, 2,
          "vostrel-cli: unknown --naming 'contentBased'"},
         {urlsInto + QStringList{"--size", "9000"}, 2,
-         "vostrel-cli: --size must be a whole number from 1 to 8192"},
+         "vostrel-cli: --size must be a whole number of pixels from 1 to 8192, not '9000'"},
         {{"--kind", "text", "--input", path("latin1.txt"), "--out", path("o")},
          1,
          "vostrel-cli: " + path("latin1.txt") + ": not UTF-8 text"},

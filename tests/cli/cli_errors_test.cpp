@@ -43,9 +43,25 @@ TEST(CliErrors, ReportWhatFailedWithTheirExitStatus) {
         {{"export", "DOC"}, text, 2, "vostrel-cli: export needs -o OUT"},
         {{"export", "DOC", "-o"}, text, 2, "vostrel-cli: option -o needs a value"},
         {{"export", "DOC", "-o", "x.txt"},
-         text,
+         documentWith(text),
          2,
-         "vostrel-cli: cannot tell the format of 'x.txt': name it .svg"},
+         "vostrel-cli: cannot tell the format of 'x.txt': name it .png or .svg, or use --format"},
+        {{"export", "DOC", "-o", "-", "--format", "gif"},
+         documentWith(text),
+         2,
+         "vostrel-cli: unknown format 'gif' (png or svg)"},
+        {{"export", "DOC", "-o", "x.png", "--size", "12px"},
+         documentWith(text),
+         2,
+         "vostrel-cli: --size must be a whole number of pixels from 1 to 8192, not '12px'"},
+        {{"export", "DOC", "-o", "x.png", "--size", "0"},
+         documentWith(text),
+         2,
+         "vostrel-cli: --size must be a whole number of pixels from 1 to 8192, not '0'"},
+        {{"export", "DOC", "-o", "x.png", "--size", "200000"},
+         documentWith(text),
+         2,
+         "vostrel-cli: --size must be a whole number of pixels from 1 to 8192, not '200000'"},
         {{"payload", "DOC"}, "{\"content\": ", 1, "vostrel-cli: DOC: not valid JSON"},
         {{"payload", "DOC"},
          documentWith(text,
@@ -106,7 +122,7 @@ TEST(CliErrors, HelpAndVersionGoToStandardOutput) {
     for (const char* command : {"payload DOC", "matrix DOC", "export DOC -o OUT"})
         EXPECT_TRUE(help.out.contains(command)) << command;
     const testing::CliRun exportHelp = runCli({"export", "--help"});
-    EXPECT_TRUE(exportHelp.out.startsWith("Usage: vostrel-cli export DOC -o OUT\n"));
+    EXPECT_TRUE(exportHelp.out.startsWith("Usage: vostrel-cli export DOC -o OUT [--format"));
     EXPECT_EQ(runCli({"--version"}).out, "vostrel-cli " VOSTREL_VERSION "\n");
 }
 

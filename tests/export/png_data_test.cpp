@@ -106,6 +106,7 @@ TEST(PngData, ImageDataInflatesWithItsChecksum) {
 TEST(PngData, BadSizesAndMatricesGiveNothing) {
     EXPECT_FALSE(pngData(matrix(), {}, 0));
     EXPECT_FALSE(pngData(matrix(), {}, -5));
+    EXPECT_FALSE(pngData(matrix(), {}, maximumPngSize + 1));  // a typo must not eat the memory
     EXPECT_FALSE(pngData({}, {}, 100));
     ModuleMatrix shortRow = matrix();
     shortRow[3].pop_back();

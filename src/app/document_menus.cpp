@@ -1,0 +1,131 @@
+#include "app/document_menus.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+#include "app/document_controller.h"
+#include "app/document_window.h"
+#include "app/recent_files.h"
+#include "app/window_registry.h"
+#include "ui/document_view.h"
+#include "ui/icons.h"
+
+namespace vostrel {
+
+namespace {
+
+QAction* addAction(QMenu* menu, const QString& text, QKeySequence keys) {
+    QAction* action = menu->addAction(text);
+    action->setShortcut(keys);
+    return action;
+}
+
+void fillRecentMenu(QMenu* menu, DocumentController* controller) {
+    menu->clear();
+    const QStringList paths = controller->recentFiles()->paths();
+    for (const QString& path : paths) {
+        QAction* item = menu->addAction(QFileInfo(path).completeBaseName());
+        item->setToolTip(path);
+        item->setStatusTip(path);
+        QObject::connect(item, &QAction::triggered, controller,
+                         [controller, path] { controller->openFile(path); });
+    }
+    if (!paths.isEmpty()) menu->addSeparator();
+    QAction* clear = menu->addAction(QObject::tr("Clear Menu"));
+    clear->setEnabled(!paths.isEmpty());
+    QObject::connect(clear, &QAction::triggered, controller->recentFiles(), &RecentFiles::clear);
+}
+
+void buildFileMenu(DocumentWindow* window, DocumentController* controller) {
+    QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
+    QObject::connect(addAction(file, QObject::tr("&New"), QKeySequence::New), &QAction::triggered,
+                     controller, [controller] { controller->newDocument(); });
+    QObject::connect(addAction(file, QObject::tr("&Open…"), QKeySequence::Open),
+                     &QAction::triggered, window,
+                     [window, controller] { controller->chooseFileToOpen(window); });
+    QMenu* recent = file->addMenu(QObject::tr("Open &Recent"));
+    QObject::connect(recent, &QMenu::aboutToShow, recent,
+                     [recent, controller] { fillRecentMenu(recent, controller); });
+    fillRecentMenu(recent, controller);
+    file->addSeparator();
+    QObject::connect(addAction(file, QObject::tr("&Save"), QKeySequence::Save), &QAction::triggered,
+                     window, [window] { window->save(); });
+    QObject::connect(addAction(file, QObject::tr("Save &As…"), QKeySequence::SaveAs),
+                     &QAction::triggered, window, [window] { window->saveAs(); });
+    file->addSeparator();
+    QObject::connect(addAction(file, QObject::tr("&Close"), QKeySequence::Close),
+                     &QAction::triggered, window, &QWidget::close);
+    QAction* quit = addAction(file, QObject::tr("&Quit"), QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    QObject::connect(quit, &QAction::triggered, controller, &DocumentController::quit);
+}
+
+void buildEditMenu(DocumentWindow* window) {
+    QMenu* edit = window->menuBar()->addMenu(QObject::tr("&Edit"));
+    QAction* undo = window->undoStack()->createUndoAction(window, QObject::tr("Undo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = window->undoStack()->createRedoAction(window, QObject::tr("Redo"));
+    redo->setShortcut(QKeySequence::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+}
+
+void buildViewMenu(DocumentWindow* window) {
+    DocumentView* view = window->view();
+    QAction* inspector =
+        new QAction(symbolIcon(QStringLiteral("sidebar.right")), QObject::tr("Inspector"), window);
+    inspector->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+I")));
+    inspector->setCheckable(true);
+    inspector->setChecked(view->isInspectorShown());
+    const auto describe = [inspector](bool shown) {
+        inspector->setChecked(shown);
+        inspector->setToolTip(shown ? QObject::tr("Hide inspector")
+                                    : QObject::tr("Show inspector"));
+    };
+    describe(view->isInspectorShown());
+    QObject::connect(inspector, &QAction::toggled, view, &DocumentView::setInspectorShown);
+    QObject::connect(view, &DocumentView::inspectorShownChanged, inspector, describe);
+    window->menuBar()->addMenu(QObject::tr("&View"))->addAction(inspector);
+
+    QToolBar* toolbar = window->addToolBar(QObject::tr("Document"));
+    toolbar->setObjectName(QStringLiteral("documentToolbar"));
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    toolbar->addAction(inspector);
+    if (QWidget* button = toolbar->widgetForAction(inspector)) {
+        button->setAccessibleDescription(QObject::tr("Toggles the style inspector panel"));
+        QObject::connect(view, &DocumentView::inspectorShownChanged, button, [button](bool shown) {
+            button->setAccessibleName(shown ? QObject::tr("Hide inspector")
+                                            : QObject::tr("Show inspector"));
+        });
+        button->setAccessibleName(QObject::tr("Hide inspector"));
+    }
+}
+
+void buildHelpMenu(DocumentWindow* window, DocumentController* controller) {
+    QMenu* help = window->menuBar()->addMenu(QObject::tr("&Help"));
+    QAction* about = help->addAction(QObject::tr("About Vostrel"));
+    about->setMenuRole(QAction::AboutRole);
+    const auto openAbout = [controller] {
+        controller->windowRegistry()->show(QStringLiteral("about"));
+    };
+    QObject::connect(about, &QAction::triggered, controller, openAbout);
+    QObject::connect(window->view(), &DocumentView::aboutRequested, controller, openAbout);
+}
+
+}  // namespace
+
+void buildDocumentMenus(DocumentWindow* window, DocumentController* controller) {
+    buildFileMenu(window, controller);
+    buildEditMenu(window);
+    buildViewMenu(window);
+    buildHelpMenu(window, controller);
+}
+
+}  // namespace vostrel

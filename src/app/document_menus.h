@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vostrel {
+
+class DocumentController;
+class DocumentWindow;
+
+// The menu bar and toolbar of a document window: File (New, Open…, Open Recent, Save, Save As…,
+// Close, Quit), Edit (Undo and Redo named after the action, Copy), View (Inspector) and Help
+// (About Vostrel).
+void buildDocumentMenus(DocumentWindow* window, DocumentController* controller);
+
+}  // namespace vostrel

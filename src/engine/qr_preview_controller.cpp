@@ -1,0 +1,93 @@
+#include "engine/qr_preview_controller.h"
+
+#include <QFutureWatcher>
+
+namespace vostrel {
+namespace {
+
+const QString emptyContentMessage = QStringLiteral("Enter content to generate QR code");
+const QString generationFailedMessage = QStringLiteral("Could not generate QR code");
+
+template <class T>
+bool assignIfChanged(T& field, T value) {
+    if (field == value) return false;
+    field = std::move(value);
+    return true;
+}
+
+}  // namespace
+
+QRPreviewController::QRPreviewController(QObject* parent) : QObject(parent) {
+    debounce_.setSingleShot(true);
+    // A coarse timer may fire a little early, which would let a request through while typing.
+    debounce_.setTimerType(Qt::PreciseTimer);
+    debounce_.setInterval(debounceInterval);
+    connect(&debounce_, &QTimer::timeout, this, &QRPreviewController::startPendingRequest);
+}
+
+// The engine's destructor waits for a symbol still being made; its watcher is a child and goes
+// with the controller, so that result is never delivered.
+QRPreviewController::~QRPreviewController() = default;
+
+void QRPreviewController::requestRender(const QRContent& content, CorrectionLevel correctionLevel) {
+    pending_ = Request{++latestSerial_, content, correctionLevel};
+    debounce_.start();
+}
+
+std::optional<ModuleMatrix> QRPreviewController::currentMatrix(
+    const QRContent& content, CorrectionLevel correctionLevel) const {
+    if (renderedContent_ != content || renderedCorrectionLevel_ != correctionLevel) return {};
+    return matrix_;
+}
+
+void QRPreviewController::startPendingRequest() {
+    if (!pending_) return;
+    const Request request = std::move(*pending_);
+    pending_.reset();
+    const QString payload = request.content.payload();
+    if (payload.isEmpty()) {
+        showMessage(emptyContentMessage);
+        return;
+    }
+    auto* watcher = new QFutureWatcher<MatrixResult>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
+        watcher->deleteLater();
+        if (isLatest(request)) publish(request, watcher->result());
+    });
+    watcher->setFuture(engine_.generateMatrix(payload, request.correctionLevel));
+}
+
+void QRPreviewController::publish(const Request& request, const MatrixResult& result) {
+    if (!result) {
+        // Which error it was means nothing to the user.
+        showMessage(generationFailedMessage);
+        return;
+    }
+    setMatrix(result.value());
+    setRenderedContent(request.content);
+    setRenderedCorrectionLevel(request.correctionLevel);
+    setErrorMessage(std::nullopt);
+}
+
+void QRPreviewController::showMessage(const QString& message) {
+    setMatrix(std::nullopt);
+    setErrorMessage(message);
+}
+
+void QRPreviewController::setMatrix(std::optional<ModuleMatrix> matrix) {
+    if (assignIfChanged(matrix_, std::move(matrix))) Q_EMIT matrixChanged();
+}
+
+void QRPreviewController::setErrorMessage(std::optional<QString> message) {
+    if (assignIfChanged(errorMessage_, std::move(message))) Q_EMIT errorMessageChanged();
+}
+
+void QRPreviewController::setRenderedContent(std::optional<QRContent> content) {
+    if (assignIfChanged(renderedContent_, std::move(content))) Q_EMIT renderedContentChanged();
+}
+
+void QRPreviewController::setRenderedCorrectionLevel(std::optional<CorrectionLevel> level) {
+    if (assignIfChanged(renderedCorrectionLevel_, level)) Q_EMIT renderedCorrectionLevelChanged();
+}
+
+}  // namespace vostrel

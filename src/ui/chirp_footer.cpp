@@ -1,0 +1,41 @@
+#include "ui/chirp_footer.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+#include "ui/logo_button.h"
+#include "ui/palette_colors.h"
+
+namespace vostrel {
+
+ChirpFooter::ChirpFooter(const QString& remark, QWidget* parent)
+    : QFrame(parent), logo_(new LogoButton(44)) {
+    auto* text = new QLabel(remark);
+    text->setWordWrap(true);
+    QFont font = text->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    text->setFont(font);
+    QPalette palette = text->palette();
+    palette.setColor(QPalette::WindowText, cyanColor(this->palette()));
+    text->setPalette(palette);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(10, 10, 10, 10);
+    row->setSpacing(10);
+    row->addWidget(logo_, 0, Qt::AlignVCenter);
+    row->addWidget(text, 1, Qt::AlignVCenter);
+    connect(logo_, &LogoButton::clicked, this, &ChirpFooter::logoClicked);
+}
+
+void ChirpFooter::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor fill = cyanColor(palette());
+    fill.setAlphaF(0.08f);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(fill);
+    painter.drawRoundedRect(QRectF(rect()), 10, 10);
+}
+
+}  // namespace vostrel

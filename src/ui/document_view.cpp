@@ -1,0 +1,65 @@
+#include "ui/document_view.h"
+
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "engine/qr_preview_controller.h"
+#include "ui/inspector_view.h"
+#include "ui/preview_view.h"
+#include "ui/sidebar_view.h"
+
+namespace vostrel {
+
+namespace {
+
+struct ColumnWidths {
+    int minimum;
+    int ideal;
+    int maximum;
+};
+
+constexpr ColumnWidths sidebarWidths{240, 300, 380};
+constexpr ColumnWidths inspectorWidths{240, 280, 320};
+
+void applyWidths(QWidget* column, const ColumnWidths& widths) {
+    column->setMinimumWidth(widths.minimum);
+    column->setMaximumWidth(widths.maximum);
+}
+
+}  // namespace
+
+DocumentView::DocumentView(VostrelDocument* document, QUndoStack* undoStack, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      controller_(new QRPreviewController(this)),
+      sidebar_(new SidebarView(document, undoStack)),
+      preview_(new PreviewView(document, controller_, undoStack)),
+      inspector_(new InspectorView(document, undoStack)),
+      splitter_(new QSplitter(Qt::Horizontal)) {
+    setMinimumSize(760, 540);
+    applyWidths(sidebar_, sidebarWidths);
+    applyWidths(inspector_, inspectorWidths);
+    splitter_->addWidget(sidebar_);
+    splitter_->addWidget(preview_);
+    splitter_->addWidget(inspector_);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({sidebarWidths.ideal, 600, inspectorWidths.ideal});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+    connect(sidebar_, &SidebarView::aboutRequested, this, &DocumentView::aboutRequested);
+}
+
+bool DocumentView::isInspectorShown() const {
+    return !inspector_->isHidden();
+}
+
+void DocumentView::setInspectorShown(bool shown) {
+    if (shown == isInspectorShown()) return;
+    inspector_->setVisible(shown);
+    Q_EMIT inspectorShownChanged(shown);
+}
+
+}  // namespace vostrel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+namespace vostrel {
+
+// The few named colours the windows use beyond the palette's roles, each readable on both light
+// and dark window backgrounds.
+QColor accentColor(const QPalette& palette);
+QColor cyanColor(const QPalette& palette);
+QColor warningColor(const QPalette& palette);
+QColor successColor(const QPalette& palette);
+
+// True when the window background is dark, so colours can pick their dark-mode variant.
+bool isDarkPalette(const QPalette& palette);
+
+}  // namespace vostrel

@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include "app/document_controller.h"
+#include "app/document_window.h"
+#include "app/recent_files.h"
+#include "app/window_registry.h"
+#include "document/vostrel_document.h"
+
+using namespace vostrel;
+
+namespace {
+
+// The controller with its real collaborators; every window it opened is closed afterwards
+// without asking.
+struct App {
+    RecentFiles recent;
+    WindowRegistry registry;
+    DocumentController controller{&recent, &registry};
+    QTemporaryDir dir;
+
+    App() { recent.clear(); }
+    ~App() {
+        for (DocumentWindow* window : controller.windows()) {
+            window->setWindowModified(false);
+            window->close();
+        }
+        QTest::qWait(0);
+    }
+
+    QString savedDocument(const QString& name, ContentType kind = ContentType::text) {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(writeDocumentFile(DocumentSnapshot::newDocument(kind), path));
+        return path;
+    }
+};
+
+// The window-modal message box or dialog that a window is showing, once it is there.
+template <class Dialog>
+Dialog* waitForDialog(QWidget* parent = nullptr) {
+    Dialog* found = nullptr;
+    (void)QTest::qWaitFor([&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<Dialog*>(widget);
+            if (dialog && dialog->isVisible() && (!parent || dialog->parentWidget() == parent))
+                found = dialog;
+        }
+        return found != nullptr;
+    });
+    return found;
+}
+
+void answer(QMessageBox* box, QMessageBox::StandardButton button) {
+    ASSERT_TRUE(box);
+    box->button(button)->click();
+    QTest::qWait(0);
+}
+
+QAction* menuAction(QMainWindow* window, const QString& text) {
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text().startsWith(text)) return action;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(DocumentController, OpensFilesOnceAndRemembersThemNewestFirst) {
+    App app;
+    const QString first = app.savedDocument("first.vostrel");
+    const QString second = app.savedDocument("second.vostrel");
+    DocumentWindow* window = app.controller.openFile(first);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->windowTitle(), window->document()->name() + "[*]");
+    app.controller.openFile(second);
+    EXPECT_EQ(app.controller.openFile(first), window);  // raised, not opened again
+    EXPECT_EQ(app.controller.windows().size(), 2);
+    EXPECT_EQ(app.recent.paths(), (QStringList{first, second}));
+}
+
+TEST(DocumentController, ABrokenFileSaysWhyAndChangesNothing) {
+    App app;
+    const QString broken = app.dir.filePath("Broken.vostrel");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"content\": {}}");
+    file.close();
+
+    EXPECT_EQ(app.controller.openFile(broken), nullptr);
+    auto* box = waitForDialog<QMessageBox>();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), "Couldn’t open this Vostrel");
+    EXPECT_TRUE(box->informativeText().contains("Broken.vostrel"));
+    box->close();
+    EXPECT_TRUE(app.controller.windows().isEmpty());
+    EXPECT_TRUE(app.recent.paths().isEmpty());
+}
+
+TEST(DocumentWindow, EditsMarkTheWindowAndSavingClearsIt) {
+    App app;
+    const QString path = app.savedDocument("doc.vostrel");
+    DocumentWindow* window = app.controller.openFile(path);
+    EXPECT_FALSE(window->isWindowModified());
+    window->document()->setContent(QRContent::text("changed"));
+    EXPECT_TRUE(window->isWindowModified());
+    menuAction(window, "&Save")->trigger();
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(readDocumentFile(path)->content, QRContent::text("changed"));
+}
+
+TEST(DocumentWindow, CloseAsksAndEachAnswerDoesWhatItSays) {
+    App app;
+    const QString path = app.savedDocument("doc.vostrel");
+    DocumentWindow* window = app.controller.openFile(path);
+    window->document()->setContent(QRContent::text("unsaved"));
+
+    window->close();
+    answer(waitForDialog<QMessageBox>(window), QMessageBox::Cancel);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(readDocumentFile(path)->content, QRContent::text(""));
+
+    window->close();
+    answer(waitForDialog<QMessageBox>(window), QMessageBox::Save);
+    EXPECT_EQ(readDocumentFile(path)->content, QRContent::text("unsaved"));
+    QTest::qWait(0);
+    EXPECT_TRUE(app.controller.windows().isEmpty());
+
+    DocumentWindow* reopened = app.controller.openFile(path);
+    reopened->document()->setContent(QRContent::text("discard me"));
+    reopened->close();
+    answer(waitForDialog<QMessageBox>(reopened), QMessageBox::Discard);
+    EXPECT_EQ(readDocumentFile(path)->content, QRContent::text("unsaved"));
+}
+
+TEST(DocumentWindow, SavingANewDocumentAsksWhereToPutIt) {
+    App app;
+    DocumentWindow* window = app.controller.newDocument();
+    window->document()->setContent(QRContent::text("fresh"));
+    bool result = false;
+    window->save([&](bool written) { result = written; });
+    auto* dialog = waitForDialog<QFileDialog>(window);
+    ASSERT_TRUE(dialog);
+    const QString path = app.dir.filePath("fresh.vostrel");
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+    EXPECT_TRUE(result);
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(readDocumentFile(path)->content, QRContent::text("fresh"));
+    EXPECT_EQ(app.recent.paths().value(0), path);
+}
+
+TEST(DocumentWindow, AFailedSaveSaysWhyAndKeepsTheChanges) {
+    App app;
+    ASSERT_TRUE(QDir(app.dir.path()).mkdir("sub"));
+    const QString path = app.savedDocument("sub/doc.vostrel");
+    DocumentWindow* window = app.controller.openFile(path);
+    ASSERT_TRUE(window);
+    // The folder the document lived in is replaced by a plain file: nothing can be written there.
+    ASSERT_TRUE(QDir(app.dir.filePath("sub")).removeRecursively());
+    QFile blocker(app.dir.filePath("sub"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    window->document()->setContent(QRContent::text("keep me"));
+    bool result = true;
+    window->save([&](bool written) { result = written; });
+    EXPECT_FALSE(result);
+    EXPECT_TRUE(window->isWindowModified());
+    auto* error = waitForDialog<QMessageBox>(window);
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->text().startsWith("Couldn’t save"));
+    error->close();
+    EXPECT_EQ(window->document()->content(), QRContent::text("keep me"));
+}
+
+TEST(DocumentWindow, EditMenuNamesTheUndoStep) {
+    App app;
+    DocumentWindow* window = app.controller.newDocument();
+    window->document()->switchContentType(ContentType::text, window->undoStack());
+    QAction* undo = menuAction(window, "Undo");
+    ASSERT_TRUE(undo);
+    EXPECT_EQ(undo->text(), "Undo Switch to Text");
+    undo->trigger();
+    EXPECT_EQ(window->document()->content().contentType(), ContentType::url);
+    EXPECT_EQ(menuAction(window, "Redo")->text(), "Redo Switch to Text");
+}

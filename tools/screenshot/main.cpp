@@ -1,0 +1,75 @@
+// Saves a picture of a document window as the user would see it, for looking at the interface
+// without a desktop: run under Xvfb (scripts/screenshots.sh) so fonts and styles are the real
+// ones.
+//
+//   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector]
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPalette>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "app/document_controller.h"
+#include "app/document_window.h"
+#include "app/vostrel_app.h"
+#include "ui/document_view.h"
+
+namespace {
+
+QPalette darkPalette() {
+    QPalette palette;
+    const QColor window(0x2b, 0x2d, 0x30), base(0x1e, 0x1f, 0x22), text(0xe8, 0xe8, 0xe8);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x9a, 0x9c, 0xa0));
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x8b, 0x5a));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Mid, QColor(0x50, 0x52, 0x56));
+    return palette;
+}
+
+QSize parseSize(const QString& text) {
+    const QStringList parts = text.split(u'x');
+    if (parts.size() != 2) return QSize(1180, 720);
+    return QSize(parts[0].toInt(), parts[1].toInt()).expandedTo(QSize(760, 540));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    vostrel::VostrelApp::describeApplication();
+    QCommandLineParser parser;
+    parser.addPositionalArgument("out", "PNG file to write");
+    parser.addPositionalArgument("doc", "document to show (a new one when left out)");
+    parser.addOption({"size", "window size", "WxH", "1180x720"});
+    parser.addOption({"dark", "use a dark palette"});
+    parser.addOption({"hide-inspector", "hide the inspector column"});
+    parser.process(application);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty()) parser.showHelp(2);
+    if (parser.isSet("dark")) {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        QApplication::setPalette(darkPalette());
+    }
+
+    vostrel::VostrelApp app;
+    app.launch(arguments.mid(1, 1));
+    vostrel::DocumentWindow* window = app.documents()->windows().value(0);
+    if (!window) return 1;
+    window->resize(parseSize(parser.value("size")));
+    window->view()->setInspectorShown(!parser.isSet("hide-inspector"));
+    // Long enough for the preview's debounce, the symbol and a first paint.
+    QTimer::singleShot(800, [&] {
+        const bool saved = window->grab().save(arguments[0]);
+        window->setWindowModified(false);
+        QApplication::exit(saved ? 0 : 1);
+    });
+    return application.exec();
+}
