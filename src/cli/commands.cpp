@@ -37,6 +37,23 @@ const std::vector<Command>& allCommands() {
                         "output."),
          {{QStringLiteral("--kind"), QStringLiteral("-o")}, {}},
          runNew},
+        {QStringLiteral("batch"),
+         QStringLiteral("batch --kind url|text|contact --input FILE --out DIR [--style DOC]\n"
+                        "        [--format png|svg] [--size N] [--naming sequential|content]"),
+         QStringLiteral(
+             "Write one QR code file per item of FILE into DIR, made with the folders above it.\n"
+             "url and text: every line that is not blank is an item. contact: FILE is CSV (comma-\n"
+             "or tab-separated) whose headers name the fields; rows without a name or e-mail are\n"
+             "left out. The style and correction level come from DOC, or are the defaults (level\n"
+             "M). Defaults: --format png, --size 1024 (pixels, PNG only), --naming content (after\n"
+             "what each code holds; sequential numbers them). Existing files are never replaced:\n"
+             "a taken name gets -2, -3, ... Items that make no QR code are skipped and counted;\n"
+             "a file that cannot be written ends the run, keeping the files written before it."),
+         {{QStringLiteral("--kind"), QStringLiteral("--input"), QStringLiteral("--out"),
+           QStringLiteral("--style"), QStringLiteral("--format"), QStringLiteral("--size"),
+           QStringLiteral("--naming")},
+          {}},
+         runBatch},
     };
     return commands;
 }

@@ -23,5 +23,6 @@ int runMatrix(const CommandLine& line);
 int runExport(const CommandLine& line);
 int runWarnings(const CommandLine& line);
 int runNew(const CommandLine& line);
+int runBatch(const CommandLine& line);
 
 }  // namespace vostrel::cli

@@ -1,5 +1,4 @@
-#include <QTextBoundaryFinder>
-
+#include "common/graphemes.h"
 #include "common/number_format.h"
 #include "content/qr_content.h"
 
@@ -9,19 +8,6 @@ namespace {
 
 QString orIfEmpty(const QString& value, const QString& fallback) {
     return value.isEmpty() ? fallback : value;
-}
-
-// The first `count` user-perceived characters: an emoji or a letter with combining marks is
-// never cut in half.
-QString firstGraphemes(const QString& text, int count) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype end = 0;
-    for (int taken = 0; taken < count; ++taken) {
-        const qsizetype next = finder.toNextBoundary();
-        if (next < 0) break;
-        end = next;
-    }
-    return text.left(end);
 }
 
 QString summaryDetail(const QRContent& content) {

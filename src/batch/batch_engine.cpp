@@ -1,0 +1,42 @@
+#include "batch/batch_engine.h"
+
+#include <QEventLoop>
+#include <QFutureWatcher>
+
+#include "batch/batch_run.h"
+#include "export/export_settings.h"
+
+namespace vostrel {
+
+BatchEngine::BatchEngine(QObject* parent) : QObject(parent) {
+    executor_.setMaxThreadCount(1);
+}
+
+BatchEngine::~BatchEngine() {
+    // The runs (the engine's only children) go first, cancelling their futures, so that none
+    // of them sees another task finish; then the item being written is waited for.
+    const QObjectList runs = children();
+    qDeleteAll(runs);
+    executor_.waitForDone();
+}
+
+QFuture<BatchOutcome> BatchEngine::generateBatch(QList<QRContent> items, const QRStyle& style,
+                                                 CorrectionLevel level, const BatchConfig& config,
+                                                 ProgressCallback progress) {
+    ExportSettings settings;
+    settings.correctionLevel = level;
+    BatchJob job{std::move(items), style, effectiveCorrectionLevel(style, settings), config,
+                 config.destinationURL.toLocalFile()};
+    auto* run = new BatchRun(std::move(job), executor_, std::move(progress), this);
+    return run->start();
+}
+
+void waitForBatch(const QFuture<BatchOutcome>& future) {
+    QEventLoop loop;
+    QFutureWatcher<BatchOutcome> watcher;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(future);
+    if (!future.isFinished()) loop.exec();
+}
+
+}  // namespace vostrel

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+#include "batch/batch_error.h"
+#include "batch/batch_records.h"
+#include "common/expected.h"
+#include "content/qr_content.h"
+#include "engine/correction_level.h"
+#include "render/qr_style.h"
+
+namespace vostrel {
+
+// What a run needs for every item, fixed when it starts and shared read-only with the thread
+// that writes the files.
+struct BatchJob {
+    QList<QRContent> items;
+    QRStyle style;
+    CorrectionLevel level;  // the effective level, the same for every item
+    BatchConfig config;
+    QString folder;  // the local path of config.destinationURL
+};
+
+// The name of the file written for an item, nothing when the item was skipped (empty payload,
+// no symbol at this level, no picture), or the write error that ends the run.
+using BatchItemOutcome = Expected<std::optional<QString>, BatchError>;
+
+// Makes the folder and any missing parents; an existing folder is fine.
+Expected<void, BatchError> makeDestinationFolder(const QString& folder);
+
+// Payload, matrix, picture, name and file of the item at `index`, all on the calling thread.
+// PNG files are written in place, SVG files atomically.
+BatchItemOutcome writeBatchItem(const BatchJob& job, qsizetype index);
+
+}  // namespace vostrel

@@ -1,0 +1,132 @@
+#include "batch/csv_parser.h"
+
+#include <QTextBoundaryFinder>
+#include <array>
+#include <initializer_list>
+
+#include "batch/text_lines.h"
+
+namespace vostrel {
+namespace {
+
+struct FieldSynonyms {
+    QLatin1StringView field;
+    std::initializer_list<QLatin1StringView> synonyms;
+};
+
+using namespace Qt::Literals::StringLiterals;
+
+// Checked in this order; a header belongs to the first field whose list holds it.
+const std::array<FieldSynonyms, 6> contactFieldSynonyms{{
+    {"firstName"_L1,
+     {"first_name"_L1, "firstname"_L1, "first name"_L1, "fname"_L1, "given name"_L1,
+      "givenname"_L1}},
+    {"lastName"_L1,
+     {"last_name"_L1, "lastname"_L1, "last name"_L1, "lname"_L1, "surname"_L1, "family name"_L1,
+      "familyname"_L1}},
+    {"organization"_L1, {"organization"_L1, "org"_L1, "company"_L1, "organisation"_L1}},
+    {"phone"_L1, {"phone"_L1, "telephone"_L1, "tel"_L1, "mobile"_L1, "cell"_L1, "phone number"_L1}},
+    {"email"_L1, {"email"_L1, "e-mail"_L1, "mail"_L1, "email address"_L1}},
+    {"url"_L1, {"url"_L1, "website"_L1, "web"_L1, "homepage"_L1, "link"_L1}},
+}};
+
+std::optional<QLatin1StringView> fieldNamedBy(const QString& normalizedHeader) {
+    for (const FieldSynonyms& entry : contactFieldSynonyms) {
+        for (QLatin1StringView synonym : entry.synonyms) {
+            if (normalizedHeader == synonym) return entry.field;
+        }
+    }
+    return std::nullopt;
+}
+
+QList<QStringView> graphemesOf(QStringView line) {
+    QList<QStringView> graphemes;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line);
+    qsizetype start = 0;
+    for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
+        graphemes.append(line.sliced(start, end - start));
+        start = end;
+    }
+    return graphemes;
+}
+
+QString valueOf(const QStringList& row, const ColumnMapping& mapping, QLatin1StringView field) {
+    const int index = mapping.value(field, -1);
+    return index >= 0 && index < row.size() ? row[index] : QString();
+}
+
+}  // namespace
+
+CSVParser::ParsedCSV CSVParser::parseCSV(QStringView text) {
+    QList<QStringView> lines = splitLines(text);
+    lines.removeIf([](QStringView line) { return trimmedSpacesAndTabs(line).isEmpty(); });
+    ParsedCSV parsed;
+    if (lines.isEmpty()) return parsed;
+    const QChar delimiter = lines.first().contains(u'\t') ? u'\t' : u',';
+    parsed.headers = parseCSVLine(lines.first(), delimiter);
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        parsed.rows.append(parseCSVLine(lines[i], delimiter));
+    return parsed;
+}
+
+QStringList CSVParser::parseCSVLine(QStringView line, QChar delimiter) {
+    const QList<QStringView> graphemes = graphemesOf(line);
+    const QStringView quote = u"\"";
+    const QStringView delimiterText(&delimiter, 1);
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < graphemes.size(); ++i) {
+        const QStringView grapheme = graphemes[i];
+        if (grapheme == quote) {
+            const bool doubled = quoted && i + 1 < graphemes.size() && graphemes[i + 1] == quote;
+            if (doubled) {
+                field += quote;
+                ++i;
+            } else {
+                quoted = !quoted;
+            }
+        } else if (!quoted && grapheme == delimiterText) {
+            fields.append(trimmedSpacesAndTabs(field).toString());
+            field.clear();
+        } else {
+            field += grapheme;
+        }
+    }
+    fields.append(trimmedSpacesAndTabs(field).toString());
+    return fields;
+}
+
+ColumnMapping CSVParser::autoMapContactColumns(const QStringList& headers) {
+    ColumnMapping mapping;
+    for (int column = 0; column < headers.size(); ++column) {
+        const QString normalized = trimmedSpacesAndTabs(headers[column].toLower()).toString();
+        if (const auto field = fieldNamedBy(normalized)) mapping.insert(*field, column);
+    }
+    return mapping;
+}
+
+std::optional<QRContent> CSVParser::makeContact(const QStringList& row,
+                                                const ColumnMapping& mapping) {
+    ContactContent contact;
+    contact.firstName = valueOf(row, mapping, "firstName"_L1);
+    contact.lastName = valueOf(row, mapping, "lastName"_L1);
+    contact.organization = valueOf(row, mapping, "organization"_L1);
+    contact.phone = valueOf(row, mapping, "phone"_L1);
+    contact.email = valueOf(row, mapping, "email"_L1);
+    contact.url = valueOf(row, mapping, "url"_L1);
+    if (contact.firstName.isEmpty() && contact.lastName.isEmpty() && contact.email.isEmpty())
+        return std::nullopt;
+    return QRContent::contact(std::move(contact));
+}
+
+QList<QRContent> CSVParser::makeContacts(const QList<QStringList>& rows,
+                                         const ColumnMapping& mapping) {
+    QList<QRContent> contacts;
+    for (const QStringList& row : rows) {
+        if (auto contact = makeContact(row, mapping)) contacts.append(std::move(*contact));
+    }
+    return contacts;
+}
+
+}  // namespace vostrel
