@@ -108,6 +108,7 @@ void ExportPanel::buildControls() {
     connect(copy_, &QPushButton::clicked, this, &ExportPanel::copyToClipboard);
     connect(save_, &QPushButton::clicked, this, &ExportPanel::saveToFile);
     showChoices();
+    save_->setFocus();
 }
 
 QWidget* ExportPanel::makeSizeControls() {

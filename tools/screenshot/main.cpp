@@ -2,10 +2,13 @@
 // without a desktop: run under Xvfb (scripts/screenshots.sh) so fonts and styles are the real
 // ones.
 //
-//   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector]
+//   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector] [--export-sheet]
+//
+// With --export-sheet the picture is of the export sheet opened over the window.
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTimer>
@@ -31,6 +34,9 @@ QPalette darkPalette() {
     palette.setColor(QPalette::Highlight, QColor(0x3d, 0x8b, 0x5a));
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::Mid, QColor(0x50, 0x52, 0x56));
+    const QColor dimmed(0x6c, 0x6e, 0x72);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, dimmed);
     return palette;
 }
 
@@ -51,6 +57,7 @@ int main(int argc, char** argv) {
     parser.addOption({"size", "window size", "WxH", "1180x720"});
     parser.addOption({"dark", "use a dark palette"});
     parser.addOption({"hide-inspector", "hide the inspector column"});
+    parser.addOption({"export-sheet", "open the export sheet and picture it instead"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
@@ -66,8 +73,12 @@ int main(int argc, char** argv) {
     window->resize(parseSize(parser.value("size")));
     window->view()->setInspectorShown(!parser.isSet("hide-inspector"));
     // Long enough for the preview's debounce, the symbol and a first paint.
+    if (parser.isSet("export-sheet"))
+        QTimer::singleShot(600, [&] { window->view()->showExportPanel(); });
     QTimer::singleShot(800, [&] {
-        const bool saved = window->grab().save(arguments[0]);
+        QWidget* subject = window;
+        if (parser.isSet("export-sheet")) subject = window->findChild<QDialog*>();
+        const bool saved = subject && subject->grab().save(arguments[0]);
         window->setWindowModified(false);
         QApplication::exit(saved ? 0 : 1);
     });
