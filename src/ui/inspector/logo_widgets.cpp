@@ -79,7 +79,9 @@ void AddVostrelLogoButton::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
     }
     const QRect mascot(8, (height() - mascotEdge) / 2, mascotEdge, mascotEdge);
-    painter.drawPixmap(mascot, vostrelLogo(mascotEdge, devicePixelRatioF()));
+    if (mascot_.isNull() || mascot_.devicePixelRatio() != devicePixelRatioF())
+        mascot_ = vostrelLogo(mascotEdge, devicePixelRatioF());
+    painter.drawPixmap(mascot, mascot_);
     const QRect textArea = rect().adjusted(mascot.right() + mascotGap, 4, -4, -4);
     const int middle = textArea.center().y();
     painter.setFont(titleFont());

@@ -29,6 +29,8 @@ class AddVostrelLogoButton : public QAbstractButton {
   private:
     QFont titleFont() const;
     QFont subtitleFont() const;
+
+    QPixmap mascot_;  // drawn from its SVG once per pixel density, not on every hover
 };
 
 // The current logo picture on its plate colour, as a button that asks for another picture.
