@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
-bash scripts/build.sh default vostrel_bench
-QT_QPA_PLATFORM=offscreen build/default/bench/vostrel_bench \
-  --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-  --benchmark_display_aggregates_only=true "$@"
+bash scripts/build.sh default vostrel_bench vostrel_ui_bench
+for bench in build/default/bench/vostrel_bench build/default/bench/ui/vostrel_ui_bench; do
+  QT_QPA_PLATFORM=offscreen "$bench" \
+    --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_display_aggregates_only=true "$@"
+done

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include "app/document_controller.h"
@@ -39,7 +40,27 @@ void fillRecentMenu(QMenu* menu, DocumentController* controller) {
     QObject::connect(clear, &QAction::triggered, controller->recentFiles(), &RecentFiles::clear);
 }
 
-void buildFileMenu(DocumentWindow* window, DocumentController* controller) {
+struct ExportActions {
+    QAction* exportPanel;
+    QAction* batchExport;
+};
+
+// "Batch Export..." keeps its place and keys in the menus, but its sheet does not exist yet.
+ExportActions makeExportActions(DocumentWindow* window) {
+    auto* exportPanel = new QAction(QObject::tr("Export..."), window);
+    exportPanel->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    QObject::connect(exportPanel, &QAction::triggered, window->view(),
+                     &DocumentView::showExportPanel);
+    auto* batchExport = new QAction(QObject::tr("Batch Export..."), window);
+    batchExport->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
+    batchExport->setEnabled(false);
+    batchExport->setToolTip(QObject::tr("Batch export is not available yet"));
+    batchExport->setStatusTip(batchExport->toolTip());
+    return {exportPanel, batchExport};
+}
+
+void buildFileMenu(DocumentWindow* window, DocumentController* controller,
+                   const ExportActions& exports) {
     QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
     QObject::connect(addAction(file, QObject::tr("&New"), QKeySequence::New), &QAction::triggered,
                      controller, [controller] { controller->newDocument(); });
@@ -56,6 +77,9 @@ void buildFileMenu(DocumentWindow* window, DocumentController* controller) {
     QObject::connect(addAction(file, QObject::tr("Save &As…"), QKeySequence::SaveAs),
                      &QAction::triggered, window, [window] { window->saveAs(); });
     file->addSeparator();
+    file->addAction(exports.exportPanel);
+    file->addAction(exports.batchExport);
+    file->addSeparator();
     QObject::connect(addAction(file, QObject::tr("&Close"), QKeySequence::Close),
                      &QAction::triggered, window, &QWidget::close);
     QAction* quit = addAction(file, QObject::tr("&Quit"), QKeySequence::Quit);
@@ -71,9 +95,31 @@ void buildEditMenu(DocumentWindow* window) {
     redo->setShortcut(QKeySequence::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
+    edit->addSeparator();
+    QObject::connect(addAction(edit, QObject::tr("&Copy"), QKeySequence::Copy), &QAction::triggered,
+                     window->view(), &DocumentView::copy);
 }
 
-void buildViewMenu(DocumentWindow* window) {
+QToolButton* makeExportButton(const ExportActions& exports) {
+    auto* button = new QToolButton;
+    button->setText(QObject::tr("Export"));
+    button->setIcon(symbolIcon(QStringLiteral("square.and.arrow.up")));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    button->setAccessibleName(QObject::tr("Export QR code"));
+    button->setAccessibleDescription(
+        QObject::tr("Opens the export panel to save or copy the QR code"));
+    button->setToolTip(button->accessibleDescription());
+    auto* menu = new QMenu(button);
+    menu->addAction(exports.exportPanel);
+    menu->addAction(exports.batchExport);
+    button->setMenu(menu);
+    QObject::connect(button, &QToolButton::clicked, exports.exportPanel, &QAction::trigger);
+    return button;
+}
+
+void buildViewMenu(DocumentWindow* window, const ExportActions& exports) {
     DocumentView* view = window->view();
     QAction* inspector =
         new QAction(symbolIcon(QStringLiteral("sidebar.right")), QObject::tr("Inspector"), window);
@@ -97,6 +143,7 @@ void buildViewMenu(DocumentWindow* window) {
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
+    toolbar->addWidget(makeExportButton(exports));
     toolbar->addAction(inspector);
     if (QWidget* button = toolbar->widgetForAction(inspector)) {
         button->setAccessibleDescription(QObject::tr("Toggles the style inspector panel"));
@@ -123,9 +170,10 @@ void buildHelpMenu(DocumentWindow* window, DocumentController* controller) {
 }  // namespace
 
 void buildDocumentMenus(DocumentWindow* window, DocumentController* controller) {
-    buildFileMenu(window, controller);
+    const ExportActions exports = makeExportActions(window);
+    buildFileMenu(window, controller, exports);
     buildEditMenu(window);
-    buildViewMenu(window);
+    buildViewMenu(window, exports);
     buildHelpMenu(window, controller);
 }
 

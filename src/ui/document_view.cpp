@@ -1,9 +1,12 @@
 #include "ui/document_view.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 
 #include "engine/qr_preview_controller.h"
+#include "ui/export_panel.h"
 #include "ui/inspector_view.h"
 #include "ui/preview_view.h"
 #include "ui/sidebar_view.h"
@@ -60,6 +63,22 @@ void DocumentView::setInspectorShown(bool shown) {
     if (shown == isInspectorShown()) return;
     inspector_->setVisible(shown);
     Q_EMIT inspectorShownChanged(shown);
+}
+
+void DocumentView::showExportPanel() {
+    auto* panel = new ExportPanel(document_, preview_->currentMatrix(), window());
+    panel->open();
+}
+
+// The focused control answers the Copy key as if it had been pressed: a text field copies its
+// selection, the canvas copies the symbol. The key reaches it only from the menu, since both
+// claim the shortcut for themselves while focused.
+void DocumentView::copy() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window()) return;
+    const QKeyCombination keys = QKeySequence(QKeySequence::Copy)[0];
+    QKeyEvent press(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
+    QCoreApplication::sendEvent(focus, &press);
 }
 
 }  // namespace vostrel

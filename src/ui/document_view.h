@@ -7,6 +7,7 @@ class QUndoStack;
 
 namespace vostrel {
 
+class InspectorView;
 class PreviewView;
 class QRPreviewController;
 class SidebarView;
@@ -25,9 +26,18 @@ class DocumentView : public QWidget {
     QRPreviewController* controller() const { return controller_; }
     SidebarView* sidebar() const { return sidebar_; }
     PreviewView* preview() const { return preview_; }
+    InspectorView* inspector() const { return inspector_; }
 
     bool isInspectorShown() const;
     void setInspectorShown(bool shown);
+
+    // Opens the export sheet over the window for the symbol the preview shows; without one the
+    // sheet only says so.
+    void showExportPanel();
+
+    // The Edit menu's Copy: the symbol while the preview's canvas has the keyboard focus,
+    // otherwise the ordinary copy of whichever control has it (the selected text of a field).
+    void copy();
 
   Q_SIGNALS:
     void inspectorShownChanged(bool shown);
@@ -38,7 +48,7 @@ class DocumentView : public QWidget {
     QRPreviewController* controller_;
     SidebarView* sidebar_;
     PreviewView* preview_;
-    QWidget* inspector_;
+    InspectorView* inspector_;
     QSplitter* splitter_;
 };
 

@@ -1,21 +1,31 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+#include <optional>
 
-class QLabel;
+#include "engine/module_matrix.h"
+#include "engine/validation_warning.h"
+
 class QStackedLayout;
 class QUndoStack;
 
 namespace vostrel {
 
+class Announcer;
+class CopyControl;
+class PreviewPlaceholder;
 class QRPreviewController;
 class SymbolCanvas;
 class VostrelDocument;
+class WarningBadges;
 
-// The middle of a document window: the styled symbol of the document's current content, or a
-// placeholder until there is one, or the controller's message in its place. Asks the window's
-// preview controller for a new symbol whenever the content or the effective correction level
-// (H while the style has a logo) changes.
+// The middle of a document window: the styled symbol of the document's current content on its
+// card (or a placeholder until there is one, or the controller's message in its place), the
+// scannability badges and the copy button. Asks the window's preview controller for a new symbol
+// whenever the content or the effective correction level (H while the style has a logo)
+// changes; style changes only redraw. New warnings and copy results are announced to assistive
+// technology.
 class PreviewView : public QWidget {
     Q_OBJECT
 
@@ -24,18 +34,35 @@ class PreviewView : public QWidget {
                 QWidget* parent = nullptr);
 
     SymbolCanvas* canvas() const { return canvas_; }
+    CopyControl* copyControl() const { return copyControl_; }
+    WarningBadges* badges() const { return badges_; }
+    Announcer* announcer() const { return announcer_; }
+
+    // The controller's matrix when it was made from the document's current content at the
+    // effective level: what is shown, copied, dragged and exported.
+    std::optional<ModuleMatrix> currentMatrix() const;
+
+    // Copies the symbol as a PNG of the document's export size, with the canvas focused, and
+    // shows and announces the result. Does nothing at all while there is no current matrix.
+    void copy();
 
   private:
     void requestRender();
     void showControllerState();
+    void showWarnings();
+    void replaceLogo();
 
     VostrelDocument* document_;
     QRPreviewController* controller_;
     QUndoStack* undoStack_;
     QStackedLayout* pages_;
-    QWidget* placeholder_;
-    QLabel* message_;
+    PreviewPlaceholder* placeholder_;
+    PreviewPlaceholder* message_;
     SymbolCanvas* canvas_;
+    WarningBadges* badges_;
+    CopyControl* copyControl_;
+    Announcer* announcer_;
+    QList<ValidationWarning> warnings_;
 };
 
 }  // namespace vostrel

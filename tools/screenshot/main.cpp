@@ -1,13 +1,16 @@
 // Saves a picture of a window as the user would see it, for looking at the interface without a
 // desktop: run under Xvfb (scripts/screenshots.sh) so fonts and styles are the real ones.
 //
-//   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector]
+//   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector] [--export-sheet]
 //   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday]
 //
 // The welcome window greets by the local time: set TZ to see another time of day.
+//
+// With --export-sheet the picture is of the export sheet opened over the window.
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTimer>
@@ -36,6 +39,9 @@ QPalette darkPalette() {
     palette.setColor(QPalette::Highlight, QColor(0x3d, 0x8b, 0x5a));
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::Mid, QColor(0x50, 0x52, 0x56));
+    const QColor dimmed(0x6c, 0x6e, 0x72);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, dimmed);
     return palette;
 }
 
@@ -86,6 +92,7 @@ int main(int argc, char** argv) {
     parser.addOption({"hide-inspector", "hide the inspector column"});
     parser.addOption({"window", "which window: document, welcome or about", "kind", "document"});
     parser.addOption({"birthday", "the About window on the mascot's birthday"});
+    parser.addOption({"export-sheet", "open the export sheet and picture it instead"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
@@ -99,8 +106,13 @@ int main(int argc, char** argv) {
     if (!window) return 1;
     window->show();
     // Long enough for the preview's debounce, the symbol and a first paint.
+    auto* documentWindow = qobject_cast<vostrel::DocumentWindow*>(window);
+    if (documentWindow && parser.isSet("export-sheet"))
+        QTimer::singleShot(600, [&] { documentWindow->view()->showExportPanel(); });
     QTimer::singleShot(800, [&] {
-        const bool saved = window->grab().save(arguments[0]);
+        QWidget* subject = window;
+        if (parser.isSet("export-sheet")) subject = window->findChild<QDialog*>();
+        const bool saved = subject && subject->grab().save(arguments[0]);
         window->setWindowModified(false);
         QApplication::exit(saved ? 0 : 1);
     });

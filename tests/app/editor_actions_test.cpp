@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QImageReader>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/document_controller.h"
+#include "app/document_window.h"
+#include "app/recent_files.h"
+#include "app/window_registry.h"
+#include "document/vostrel_document.h"
+#include "ui/document_view.h"
+#include "ui/export_panel.h"
+#include "ui/preview_view.h"
+#include "ui/symbol_canvas.h"
+
+using namespace vostrel;
+
+namespace {
+
+// A new document window of the real controller, active, closed afterwards without asking.
+struct Window {
+    RecentFiles recent;
+    WindowRegistry registry;
+    DocumentController controller{&recent, &registry};
+    DocumentWindow* window = controller.newDocument();
+
+    Window() { EXPECT_TRUE(QTest::qWaitForWindowActive(window)); }
+    ~Window() {
+        window->setWindowModified(false);
+        window->close();
+        QTest::qWait(0);
+    }
+
+    QAction* action(const QString& text) const {
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (action->text() == text) return action;
+        }
+        return nullptr;
+    }
+
+    void showText(const QString& text) {
+        window->document()->setContent(QRContent::text(text));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return window->view()->preview()->currentMatrix().has_value(); }));
+    }
+
+    ExportPanel* openSheet() const {
+        ExportPanel* sheet = nullptr;
+        (void)QTest::qWaitFor([&] { return (sheet = window->findChild<ExportPanel*>()); });
+        return sheet;
+    }
+};
+
+QSize clipboardPNGSize() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    QByteArray png = data ? data->data("image/png") : QByteArray();
+    QBuffer buffer(&png);
+    return QImageReader(&buffer, "PNG").size();
+}
+
+}  // namespace
+
+TEST(EditorActions, CopyTakesTheSymbolFromTheCanvasAndTextFromAField) {
+    Window w;
+    w.showText("hello");
+    QAction* copy = w.action("&Copy");
+    ASSERT_TRUE(copy);
+
+    w.window->view()->preview()->canvas()->setFocus();
+    copy->trigger();
+    EXPECT_EQ(clipboardPNGSize(), QSize(1024, 1024));
+
+    auto* editor = w.window->view()->findChild<QPlainTextEdit*>();
+    editor->setFocus();
+    editor->selectAll();
+    copy->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "hello");
+    QTest::keySequence(editor, QKeySequence::Copy);  // the field's own copy, no symbol
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "hello");
+}
+
+TEST(EditorActions, ExportOpensAWindowModalSheetThatIsEmptyWithoutASymbol) {
+    Window w;
+    w.action("Export...")->trigger();
+    ExportPanel* empty = w.openSheet();
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->windowModality(), Qt::WindowModal);
+    EXPECT_FALSE(empty->copyButton());
+    empty->reject();
+    QTest::qWait(0);
+
+    w.showText("hello");
+    QToolButton* toolbarButton = nullptr;
+    for (auto* button : w.window->findChildren<QToolButton*>()) {
+        if (button->accessibleName() == "Export QR code") toolbarButton = button;
+    }
+    ASSERT_TRUE(toolbarButton);
+    QTest::mouseClick(toolbarButton, Qt::LeftButton, {}, QPoint(8, toolbarButton->height() / 2));
+    ExportPanel* sheet = w.openSheet();
+    ASSERT_TRUE(sheet && sheet->copyButton());
+    EXPECT_FALSE(w.action("Batch Export...")->isEnabled());
+}
