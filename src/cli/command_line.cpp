@@ -3,7 +3,7 @@
 namespace vostrel::cli {
 
 Expected<CommandLine, QString> parseCommandLine(const QStringList& arguments,
-                                                const OptionSpec& spec) {
+                                                const OptionSpec& options) {
     CommandLine line;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         QString argument = arguments[i];
@@ -18,9 +18,9 @@ Expected<CommandLine, QString> parseCommandLine(const QStringList& arguments,
             inlineValue = argument.mid(equals + 1);
             argument.truncate(equals);
         }
-        if (spec.flags.contains(argument) && !hasInlineValue) {
+        if (options.flags.contains(argument) && !hasInlineValue) {
             line.flags << argument;
-        } else if (spec.withValue.contains(argument)) {
+        } else if (options.withValue.contains(argument)) {
             if (!hasInlineValue && i + 1 >= arguments.size())
                 return unexpected(QStringLiteral("option %1 needs a value").arg(argument));
             line.values[argument] = hasInlineValue ? inlineValue : arguments[++i];

@@ -32,6 +32,6 @@ struct OptionSpec {
 
 // Fails with a usage message naming the offending argument.
 Expected<CommandLine, QString> parseCommandLine(const QStringList& arguments,
-                                                const OptionSpec& spec);
+                                                const OptionSpec& options);
 
 }  // namespace vostrel::cli

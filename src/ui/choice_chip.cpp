@@ -11,11 +11,6 @@ namespace {
 constexpr QMargins chipPadding(9, 4, 9, 4);
 constexpr qreal chipRadius = 7;
 
-QColor withAlpha(QColor color, float alpha) {
-    color.setAlphaF(alpha);
-    return color;
-}
-
 }  // namespace
 
 ChoiceChip::ChoiceChip(const QString& text, QWidget* parent) : QAbstractButton(parent) {

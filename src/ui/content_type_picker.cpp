@@ -22,11 +22,6 @@ QFont captionFont(QFont font) {
     return font;
 }
 
-QColor withAlpha(QColor color, float alpha) {
-    color.setAlphaF(alpha);
-    return color;
-}
-
 }  // namespace
 
 ContentTypeChip::ContentTypeChip(ContentType type, QWidget* parent)

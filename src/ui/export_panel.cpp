@@ -157,9 +157,8 @@ void ExportPanel::showChoices() {
     customSize_->setVisible(custom);
     const bool tooLarge = boundedPNGExportSize(effectiveExportSize()) < effectiveExportSize();
     sizeNote_->setVisible(custom);
-    sizeNote_->setText(
-        tooLarge ? tr("This exports at the largest size, %1 px.").arg(maximumPngSize)
-                 : tr("Up to %1 px.").arg(maximumPngSize));
+    sizeNote_->setText(tooLarge ? tr("This exports at the largest size, %1 px.").arg(maximumPngSize)
+                                : tr("Up to %1 px.").arg(maximumPngSize));
     QPalette notePalette = sizeNote_->palette();
     notePalette.setColor(
         QPalette::PlaceholderText,

@@ -2,6 +2,11 @@
 
 namespace vostrel {
 
+QColor withAlpha(QColor color, float alpha) {
+    color.setAlphaF(alpha);
+    return color;
+}
+
 bool isDarkPalette(const QPalette& palette) {
     return palette.color(QPalette::Window).lightnessF() < 0.5;
 }

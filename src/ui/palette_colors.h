@@ -12,6 +12,9 @@ QColor cyanColor(const QPalette& palette);
 QColor warningColor(const QPalette& palette);
 QColor successColor(const QPalette& palette);
 
+// The colour at another opacity (0 transparent, 1 opaque).
+QColor withAlpha(QColor color, float alpha);
+
 // True when the window background is dark, so colours can pick their dark-mode variant.
 bool isDarkPalette(const QPalette& palette);
 

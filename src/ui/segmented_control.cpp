@@ -15,11 +15,6 @@ namespace {
 constexpr int trackInset = 2;
 constexpr qreal trackRadius = 7;
 
-QColor withAlpha(QColor color, float alpha) {
-    color.setAlphaF(alpha);
-    return color;
-}
-
 }  // namespace
 
 Segment::Segment(const QString& text, QWidget* parent) : QAbstractButton(parent) {

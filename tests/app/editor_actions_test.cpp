@@ -15,6 +15,7 @@
 #include "app/recent_files.h"
 #include "app/window_registry.h"
 #include "document/vostrel_document.h"
+#include "support/clipboard_png.h"
 #include "ui/document_view.h"
 #include "ui/export_panel.h"
 #include "ui/preview_view.h"
@@ -58,13 +59,6 @@ struct Window {
     }
 };
 
-QSize clipboardPNGSize() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    QByteArray png = data ? data->data("image/png") : QByteArray();
-    QBuffer buffer(&png);
-    return QImageReader(&buffer, "PNG").size();
-}
-
 }  // namespace
 
 TEST(EditorActions, CopyTakesTheSymbolFromTheCanvasAndTextFromAField) {
@@ -75,7 +69,7 @@ TEST(EditorActions, CopyTakesTheSymbolFromTheCanvasAndTextFromAField) {
 
     w.window->view()->preview()->canvas()->setFocus();
     copy->trigger();
-    EXPECT_EQ(clipboardPNGSize(), QSize(1024, 1024));
+    EXPECT_EQ(vostrel::testing::clipboardPngSize(), QSize(1024, 1024));
 
     auto* editor = w.window->view()->findChild<QPlainTextEdit*>();
     editor->setFocus();

@@ -16,6 +16,7 @@
 #include "document/vostrel_document.h"
 #include "engine/qr_engine.h"
 #include "export/svg_document.h"
+#include "support/clipboard_png.h"
 #include "ui/export_panel.h"
 #include "ui/export_services.h"
 #include "ui/segmented_control.h"
@@ -54,14 +55,6 @@ struct Sheet {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Value);
     }
 };
-
-// Read from the PNG header, since Qt refuses to decode the largest exports in one go.
-QSize clipboardPNGSize() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    QByteArray png = data ? data->data("image/png") : QByteArray();
-    QBuffer buffer(&png);
-    return QImageReader(&buffer, "PNG").size();
-}
 
 }  // namespace
 
@@ -115,7 +108,7 @@ TEST(ExportPanel, CopiesSVGAsTextAndPNGAtTheChosenSizeThenCloses) {
     Sheet png;
     png.typeCustomSize("+300");
     QTest::mouseClick(png.panel->copyButton(), Qt::LeftButton);
-    EXPECT_EQ(clipboardPNGSize(), QSize(300, 300));
+    EXPECT_EQ(vostrel::testing::clipboardPngSize(), QSize(300, 300));
 }
 
 // Without a bound a mistyped size would ask for an image of tens of gigabytes.
@@ -126,7 +119,7 @@ TEST(ExportPanel, RendersSizesAboveTheMaximumAtTheMaximumAndSaysSo) {
     EXPECT_TRUE(note->isVisible());
     EXPECT_TRUE(note->text().contains("8192")) << note->text().toStdString();
     QTest::mouseClick(sheet.panel->copyButton(), Qt::LeftButton);
-    EXPECT_EQ(clipboardPNGSize(), QSize(maximumPngSize, maximumPngSize));
+    EXPECT_EQ(vostrel::testing::clipboardPngSize(), QSize(maximumPngSize, maximumPngSize));
 }
 
 TEST(ExportPanel, SavesThroughTheWindowsDialogAndReportsAFailedWrite) {

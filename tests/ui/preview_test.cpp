@@ -15,6 +15,7 @@
 #include "document/vostrel_document.h"
 #include "engine/qr_engine.h"
 #include "engine/qr_preview_controller.h"
+#include "support/clipboard_png.h"
 #include "ui/accessibility.h"
 #include "ui/copy_control.h"
 #include "ui/logo_image_chooser.h"
@@ -57,14 +58,6 @@ struct Preview {
     }
 };
 
-// Read from the PNG header, since Qt refuses to decode the largest exports in one go.
-QSize clipboardPNGSize() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    QByteArray png = data ? data->data("image/png") : QByteArray();
-    QBuffer buffer(&png);
-    return QImageReader(&buffer, "PNG").size();
-}
-
 }  // namespace
 
 TEST(PreviewBadges, NameTheFirstTwoWarningsAndCountTheRest) {
@@ -102,7 +95,7 @@ TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndSaysSo) {
     Preview preview;
     QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
     preview.view.copy();
-    EXPECT_EQ(clipboardPNGSize(), QSize(300, 300));
+    EXPECT_EQ(vostrel::testing::clipboardPngSize(), QSize(300, 300));
     EXPECT_TRUE(preview.view.canvas()->hasFocus());
     EXPECT_EQ(preview.view.copyControl()->message(), "Copied to clipboard");
     EXPECT_EQ(preview.view.copyControl()->symbolName(), "checkmark");
@@ -141,7 +134,7 @@ TEST(PreviewCanvas, CopiesOnCtrlCOnlyWhileFocused) {
     QTest::mouseClick(canvas, Qt::LeftButton);
     ASSERT_TRUE(canvas->hasFocus());
     QTest::keySequence(canvas, QKeySequence::Copy);
-    EXPECT_EQ(clipboardPNGSize(), QSize(300, 300));
+    EXPECT_EQ(vostrel::testing::clipboardPngSize(), QSize(300, 300));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(canvas)->text(QAccessible::Name),
               QRContent::text("hello").accessibilitySummary());
 }
