@@ -44,10 +44,14 @@ int hexByte(double component) {
 }  // namespace
 
 QString hexRGB(const CodableColor& color) {
+    return hexText(hexByte(color.r), hexByte(color.g), hexByte(color.b));
+}
+
+QString hexText(int red, int green, int blue) {
     return QStringLiteral("#%1%2%3")
-        .arg(hexByte(color.r), 2, 16, QLatin1Char('0'))
-        .arg(hexByte(color.g), 2, 16, QLatin1Char('0'))
-        .arg(hexByte(color.b), 2, 16, QLatin1Char('0'))
+        .arg(red, 2, 16, QLatin1Char('0'))
+        .arg(green, 2, 16, QLatin1Char('0'))
+        .arg(blue, 2, 16, QLatin1Char('0'))
         .toUpper();
 }
 

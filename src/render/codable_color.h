@@ -35,4 +35,7 @@ size_t qHash(const CodableColor& color, size_t seed = 0);
 // are clamped to 0…1 first (NaN counts as 0), so every colour yields six digits.
 QString hexRGB(const CodableColor& color);
 
+// "#RRGGBB" of three bytes (0…255) in upper-case hexadecimal.
+QString hexText(int red, int green, int blue);
+
 }  // namespace vostrel

@@ -33,12 +33,7 @@ class MascotCard : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QColor fill = cyanColor(palette());
-        fill.setAlphaF(0.08f);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(fill);
-        painter.drawRoundedRect(QRectF(rect()), 18, 18);
+        paintTintedCard(painter, QRectF(rect()), cyanColor(palette()), 18);
     }
 };
 

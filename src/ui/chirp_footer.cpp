@@ -30,12 +30,7 @@ ChirpFooter::ChirpFooter(const QString& remark, QWidget* parent)
 
 void ChirpFooter::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QColor fill = cyanColor(palette());
-    fill.setAlphaF(0.08f);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(fill);
-    painter.drawRoundedRect(QRectF(rect()), 10, 10);
+    paintTintedCard(painter, QRectF(rect()), cyanColor(palette()), 10);
 }
 
 }  // namespace vostrel

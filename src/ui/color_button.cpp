@@ -19,11 +19,7 @@ int roundedByte(double component) {
 }  // namespace
 
 QString displayHex(const CodableColor& color) {
-    return QStringLiteral("#%1%2%3")
-        .arg(roundedByte(color.r), 2, 16, QLatin1Char('0'))
-        .arg(roundedByte(color.g), 2, 16, QLatin1Char('0'))
-        .arg(roundedByte(color.b), 2, 16, QLatin1Char('0'))
-        .toUpper();
+    return hexText(roundedByte(color.r), roundedByte(color.g), roundedByte(color.b));
 }
 
 ColorButton::ColorButton(const QString& dialogTitle, QWidget* parent)

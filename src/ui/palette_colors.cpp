@@ -1,10 +1,21 @@
 #include "ui/palette_colors.h"
 
+#include <QPainter>
+
 namespace vostrel {
 
 QColor withAlpha(QColor color, float alpha) {
     color.setAlphaF(alpha);
     return color;
+}
+
+void paintTintedCard(QPainter& painter, const QRectF& rect, const QColor& tint, qreal radius) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(withAlpha(tint, 0.08f));
+    painter.drawRoundedRect(rect, radius, radius);
+    painter.restore();
 }
 
 bool isDarkPalette(const QPalette& palette) {

@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QPalette>
 
+class QPainter;
+class QRectF;
+
 namespace vostrel {
 
 // The few named colours the windows use beyond the palette's roles, each readable on both light
@@ -14,6 +17,9 @@ QColor successColor(const QPalette& palette);
 
 // The colour at another opacity (0 transparent, 1 opaque).
 QColor withAlpha(QColor color, float alpha);
+
+// A rounded card of `tint` at 8 % opacity filling `rect`, as behind the form remarks.
+void paintTintedCard(QPainter& painter, const QRectF& rect, const QColor& tint, qreal radius);
 
 // True when the window background is dark, so colours can pick their dark-mode variant.
 bool isDarkPalette(const QPalette& palette);
