@@ -67,15 +67,16 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
     showControllerState();
 }
 
-// Style changes other than adding or removing the logo keep the level; the controller is only
-// asked again when the content or the effective level differs from its last request.
+// Style changes other than adding or removing the logo keep the level, and are not asked for
+// again. The comparison is with the last request, not the last result: typing a letter and
+// deleting it within the debounce must ask for the old content again, or the pending request
+// for the letter would publish a symbol the document no longer has.
 void PreviewView::requestRender() {
-    const CorrectionLevel level =
-        effectiveCorrectionLevel(document_->style(), document_->exportSettings());
-    if (controller_->renderedContent() == document_->content() &&
-        controller_->renderedCorrectionLevel() == level && controller_->matrix())
-        return;
-    controller_->requestRender(document_->content(), level);
+    std::pair request{document_->content(),
+                      effectiveCorrectionLevel(document_->style(), document_->exportSettings())};
+    if (lastRequest_ == request) return;
+    controller_->requestRender(request.first, request.second);
+    lastRequest_ = std::move(request);
 }
 
 std::optional<ModuleMatrix> PreviewView::currentMatrix() const {

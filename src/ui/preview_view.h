@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <optional>
 
+#include "content/qr_content.h"
+#include "engine/correction_level.h"
 #include "engine/module_matrix.h"
 #include "engine/validation_warning.h"
 
@@ -63,6 +65,8 @@ class PreviewView : public QWidget {
     CopyControl* copyControl_;
     Announcer* announcer_;
     QList<ValidationWarning> warnings_;
+    // What the controller was last asked for, so that only a real change asks again.
+    std::optional<std::pair<QRContent, CorrectionLevel>> lastRequest_;
 };
 
 }  // namespace vostrel

@@ -127,6 +127,16 @@ TEST(PreviewCopy, DoesNothingWithoutTheSymbolOfTheCurrentContent) {
     EXPECT_FALSE(preview.view.copyControl()->button()->isEnabled());
 }
 
+TEST(PreviewCanvas, ATypedLetterDeletedWithinThePauseLeavesTheOldSymbol) {
+    Preview preview;
+    const ModuleMatrix hello = *preview.controller.matrix();
+    preview.document.setContent(QRContent::text(QStringLiteral("hellox")));
+    preview.document.setContent(QRContent::text(QStringLiteral("hello")));
+    QTest::qWait(300);  // well past the pause and the symbol of either text
+    EXPECT_EQ(preview.controller.renderedContent(), QRContent::text(QStringLiteral("hello")));
+    EXPECT_EQ(preview.view.canvas()->matrix(), hello);
+}
+
 TEST(PreviewCanvas, CopiesOnCtrlCOnlyWhileFocused) {
     Preview preview;
     QGuiApplication::clipboard()->setText("before");
