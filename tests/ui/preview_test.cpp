@@ -132,7 +132,7 @@ TEST(PreviewCanvas, ATypedLetterDeletedWithinThePauseLeavesTheOldSymbol) {
     const ModuleMatrix hello = *preview.controller.matrix();
     preview.document.setContent(QRContent::text(QStringLiteral("hellox")));
     preview.document.setContent(QRContent::text(QStringLiteral("hello")));
-    QTest::qWait(300);  // well past the pause and the symbol of either text
+    QTest::qWait(1000);  // well past the pause and the symbol of either text
     EXPECT_EQ(preview.controller.renderedContent(), QRContent::text(QStringLiteral("hello")));
     EXPECT_EQ(preview.view.canvas()->matrix(), hello);
 }
