@@ -9,6 +9,8 @@ packages=(
   # toolkit; Qt SVG draws the bundled icons and the logo (its runtime, libqt6svg6, brings the
   # SVG icon engine and image format plugins)
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev qt6-svg-dev
+  # the application on Wayland desktops, and logos in WebP, TIFF and the other formats people pick
+  qt6-wayland qt6-image-formats-plugins
   # QR symbol generator and decoder
   libqrcodegencpp-dev libzxing-dev
   # PNG encoding (fast zlib settings) and compression
