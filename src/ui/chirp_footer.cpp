@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "ui/fonts.h"
 #include "ui/logo_button.h"
 #include "ui/palette_colors.h"
 
@@ -13,9 +14,7 @@ ChirpFooter::ChirpFooter(const QString& remark, QWidget* parent)
     : QFrame(parent), logo_(new LogoButton(44)) {
     auto* text = new QLabel(remark);
     text->setWordWrap(true);
-    QFont font = text->font();
-    font.setPointSizeF(font.pointSizeF() * 0.85);
-    text->setFont(font);
+    text->setFont(scaledFont(text->font(), captionScale));
     QPalette palette = text->palette();
     palette.setColor(QPalette::WindowText, cyanColor(this->palette()));
     text->setPalette(palette);

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/fonts.h"
 #include "ui/palette_colors.h"
 
 namespace vostrel {
@@ -16,10 +17,7 @@ constexpr qreal chipRadius = 7;
 ChoiceChip::ChoiceChip(const QString& text, QWidget* parent) : QAbstractButton(parent) {
     setText(text);
     setCheckable(true);
-    QFont caption = font();
-    caption.setPointSizeF(caption.pointSizeF() * 0.85);
-    caption.setWeight(QFont::Medium);
-    setFont(caption);
+    setFont(scaledFont(font(), captionScale, QFont::Medium));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "ui/flow_layout.h"
+#include "ui/fonts.h"
 #include "ui/forms/form_fields.h"
 #include "ui/icons.h"
 #include "ui/palette_colors.h"
@@ -17,18 +18,13 @@ constexpr int iconEdge = 14;
 constexpr int iconGap = 4;
 constexpr QMargins chipPadding(8, 5, 8, 5);
 
-QFont captionFont(QFont font) {
-    font.setPointSizeF(font.pointSizeF() * 0.85);
-    return font;
-}
-
 }  // namespace
 
 ContentTypeChip::ContentTypeChip(ContentType type, QWidget* parent)
     : QAbstractButton(parent), type_(type) {
     setText(displayName(type));
     setCheckable(true);
-    setFont(captionFont(font()));
+    setFont(scaledFont(font(), captionScale));
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(displayName(type));
 }

@@ -11,6 +11,7 @@
 
 #include "document/vostrel_document.h"
 #include "ui/export_services.h"
+#include "ui/fonts.h"
 #include "ui/forms/form_fields.h"
 #include "ui/palette_colors.h"
 #include "ui/segmented_control.h"
@@ -24,10 +25,7 @@ constexpr int customSegment = int(sizePresets.size());
 
 QLabel* makeTitle(const QString& text) {
     auto* title = new QLabel(text);
-    QFont font = title->font();
-    font.setPointSizeF(font.pointSizeF() * 1.25);
-    font.setWeight(QFont::DemiBold);
-    title->setFont(font);
+    title->setFont(scaledFont(title->font(), 1.25, QFont::DemiBold));
     return title;
 }
 

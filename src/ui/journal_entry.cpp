@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "ui/fonts.h"
 #include "ui/forms/form_fields.h"
 #include "ui/palette_colors.h"
 #include "ui/tilting_avatar.h"
@@ -15,10 +16,7 @@ namespace {
 
 QLabel* makeText(const QString& text, qreal relativeSize, QFont::Weight weight) {
     auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * relativeSize);
-    font.setWeight(weight);
-    label->setFont(font);
+    label->setFont(scaledFont(label->font(), relativeSize, weight));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;

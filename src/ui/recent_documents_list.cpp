@@ -9,6 +9,7 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "ui/fonts.h"
 #include "ui/forms/form_fields.h"
 #include "ui/icons.h"
 #include "ui/palette_colors.h"
@@ -106,8 +107,7 @@ void RecentDocumentRow::paintEvent(QPaintEvent*) {
         QRect(textLeft, height() / 2 - titleMetrics.height(), textWidth, titleMetrics.height()),
         Qt::AlignLeft | Qt::AlignBottom,
         titleMetrics.elidedText(name(), Qt::ElideRight, textWidth));
-    QFont caption = font();
-    caption.setPointSizeF(caption.pointSizeF() * 0.85);
+    const QFont caption = scaledFont(font(), captionScale);
     painter.setFont(caption);
     painter.setPen(faint.lighter(isDarkPalette(colors) ? 120 : 100));
     const QFontMetrics captionMetrics(caption);

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "engine/scannability_checks.h"
+#include "ui/fonts.h"
 #include "ui/palette_colors.h"
 
 namespace vostrel {
@@ -17,10 +18,7 @@ constexpr qsizetype namedBadges = 2;  // as badgeLabels shows them
 class Badge : public QLabel {
   public:
     Badge(const QString& text, bool warning) : QLabel(text), warning_(warning) {
-        QFont caption = font();
-        caption.setPointSizeF(caption.pointSizeF() * 0.85);
-        caption.setWeight(QFont::DemiBold);
-        setFont(caption);
+        setFont(scaledFont(font(), captionScale, QFont::DemiBold));
         setContentsMargins(10, 3, 10, 3);
         setAlignment(Qt::AlignCenter);
     }

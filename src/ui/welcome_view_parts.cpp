@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/fonts.h"
 #include "ui/icons.h"
 #include "ui/mascot_area.h"
 #include "ui/palette_colors.h"
@@ -18,13 +19,6 @@
 namespace vostrel {
 
 namespace {
-
-QFont scaledFont(const QFont& base, qreal factor, QFont::Weight weight = QFont::Normal) {
-    QFont font = base;
-    font.setPointSizeF(base.pointSizeF() * factor);
-    font.setWeight(weight);
-    return font;
-}
 
 QString rgba(QColor color, qreal alpha) {
     return QStringLiteral("rgba(%1, %2, %3, %4)")

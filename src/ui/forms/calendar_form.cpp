@@ -42,8 +42,9 @@ class CalendarForm : public RecordForm<ContentType::calendar> {
     QDateTimeEdit* makeDatePicker(Instant CalendarContent::*member) {
         auto* picker = new QDateTimeEdit;
         picker->setCalendarPopup(true);
-        picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat) + QStringLiteral(" ") +
-                                 QLocale().timeFormat(QLocale::ShortFormat).remove(QStringLiteral(":ss")));
+        picker->setDisplayFormat(
+            QLocale().dateFormat(QLocale::ShortFormat) + QStringLiteral(" ") +
+            QLocale().timeFormat(QLocale::ShortFormat).remove(QStringLiteral(":ss")));
         connect(picker, &QDateTimeEdit::dateTimeChanged, this,
                 [this, member](const QDateTime& dateTime) {
                     edit([&](CalendarContent& record) {

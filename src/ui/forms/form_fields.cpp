@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <limits>
 
+#include "ui/fonts.h"
+
 namespace vostrel {
 
 void setAccessibleText(QWidget* widget, const AccessibleText& text) {
@@ -18,9 +20,7 @@ void setAccessibleText(QWidget* widget, const AccessibleText& text) {
 
 QLabel* makeCaption(const QString& text, qreal relativeSize) {
     auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * relativeSize);
-    label->setFont(font);
+    label->setFont(scaledFont(label->font(), relativeSize));
     label->setForegroundRole(QPalette::PlaceholderText);
     label->setWordWrap(true);
     return label;

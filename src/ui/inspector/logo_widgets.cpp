@@ -13,6 +13,7 @@
 #include "ui/choice_chip.h"
 #include "ui/color_button.h"
 #include "ui/flow_layout.h"
+#include "ui/fonts.h"
 #include "ui/forms/form_fields.h"
 #include "ui/icons.h"
 #include "ui/palette_colors.h"
@@ -49,16 +50,11 @@ AddVostrelLogoButton::AddVostrelLogoButton(QWidget* parent) : QAbstractButton(pa
 }
 
 QFont AddVostrelLogoButton::titleFont() const {
-    QFont title = font();
-    title.setPointSizeF(title.pointSizeF() * 0.85);
-    title.setWeight(QFont::Medium);
-    return title;
+    return scaledFont(font(), captionScale, QFont::Medium);
 }
 
 QFont AddVostrelLogoButton::subtitleFont() const {
-    QFont subtitle = font();
-    subtitle.setPointSizeF(subtitle.pointSizeF() * 0.75);
-    return subtitle;
+    return scaledFont(font(), 0.75);
 }
 
 QSize AddVostrelLogoButton::sizeHint() const {
