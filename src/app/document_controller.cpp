@@ -8,16 +8,12 @@
 
 #include "app/document_window.h"
 #include "app/recent_files.h"
+#include "common/file_path.h"
 #include "document/vostrel_document.h"
 
 namespace vostrel {
 
 namespace {
-
-QString canonicalPath(const QString& path) {
-    const QFileInfo info(path);
-    return info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath();
-}
 
 // The reader's own wording ("style.foreground: missing", the system's "No such file or
 // directory") says what broke but not to whom; the user first needs to know which file and
@@ -66,7 +62,7 @@ Expected<DocumentWindow*, QString> DocumentController::tryOpenFile(const QString
     auto document = VostrelDocument::open(path);
     if (!document) return unexpected(describeOpenFailure(path, document.error()));
     recentFiles_->add(path);
-    return show(new DocumentWindow(std::move(*document), canonicalPath(path), this));
+    return show(new DocumentWindow(std::move(*document), standardFilePath(path), this));
 }
 
 DocumentWindow* DocumentController::openFile(const QString& path) {
@@ -102,9 +98,9 @@ DocumentWindow* DocumentController::show(DocumentWindow* window) {
 }
 
 DocumentWindow* DocumentController::windowForFile(const QString& path) const {
-    const QString wanted = canonicalPath(path);
+    const QString wanted = standardFilePath(path);
     for (DocumentWindow* window : windows()) {
-        if (!window->filePath().isEmpty() && canonicalPath(window->filePath()) == wanted)
+        if (!window->filePath().isEmpty() && standardFilePath(window->filePath()) == wanted)
             return window;
     }
     return nullptr;

@@ -3,16 +3,13 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include "common/file_path.h"
+
 namespace vostrel {
 
 namespace {
 
 const QString settingsKey = QStringLiteral("recentDocuments");
-
-QString canonical(const QString& path) {
-    const QString resolved = QFileInfo(path).canonicalFilePath();
-    return resolved.isEmpty() ? QFileInfo(path).absoluteFilePath() : resolved;
-}
 
 }  // namespace
 
@@ -21,7 +18,7 @@ QStringList RecentFiles::paths() const {
 }
 
 void RecentFiles::add(const QString& path) {
-    const QString entry = canonical(path);
+    const QString entry = standardFilePath(path);
     QStringList list = paths();
     list.removeAll(entry);
     list.prepend(entry);
@@ -30,7 +27,7 @@ void RecentFiles::add(const QString& path) {
 
 void RecentFiles::remove(const QString& path) {
     QStringList list = paths();
-    if (list.removeAll(canonical(path)) + list.removeAll(path) > 0) store(list);
+    if (list.removeAll(standardFilePath(path)) + list.removeAll(path) > 0) store(list);
 }
 
 void RecentFiles::clear() {

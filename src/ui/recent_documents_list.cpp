@@ -9,6 +9,7 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
+#include "common/file_path.h"
 #include "ui/fonts.h"
 #include "ui/forms/form_fields.h"
 #include "ui/icons.h"
@@ -18,12 +19,6 @@
 namespace vostrel {
 
 namespace {
-
-QString sameFileKey(const QString& path) {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-}
 
 // Where the document lives, with the home folder shortened the way file managers show it.
 QString folderOf(const QString& path) {
@@ -44,7 +39,7 @@ QStringList recentVostrels(const QStringList& paths) {
     QSet<QString> seen;
     for (const QString& path : paths) {
         if (QFileInfo(path).suffix().toLower() != QLatin1String("vostrel")) continue;
-        const QString key = sameFileKey(path);
+        const QString key = standardFilePath(path);
         if (seen.contains(key)) continue;
         seen.insert(key);
         kept << path;
