@@ -6,8 +6,8 @@
 
 #include "document/vostrel_document.h"
 #include "engine/qr_preview_controller.h"
-#include "ui/preview_view.h"
-#include "ui/symbol_canvas.h"
+#include "ui/editor/preview/preview_view.h"
+#include "ui/editor/preview/symbol_canvas.h"
 
 // Edit to picture: from a change of the document (its content, or its style) to the new picture
 // painted in the preview's 600 px card, through the real preview pane, controller and event

@@ -11,8 +11,8 @@
 #include "app/document_window.h"
 #include "app/recent_files.h"
 #include "app/window_registry.h"
-#include "ui/document_view.h"
-#include "ui/icons.h"
+#include "ui/editor/document_view.h"
+#include "ui/widgets/icons.h"
 
 namespace vostrel {
 

@@ -9,7 +9,7 @@
 
 #include "app/document_menus.h"
 #include "document/vostrel_document.h"
-#include "ui/document_view.h"
+#include "ui/editor/document_view.h"
 
 namespace vostrel {
 

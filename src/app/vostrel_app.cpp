@@ -11,9 +11,9 @@
 #include "app/update_command.h"
 #include "app/window_registry.h"
 #include "companions/updater.h"
-#include "ui/about_view.h"
-#include "ui/icons.h"
-#include "ui/welcome_view.h"
+#include "ui/about/about_view.h"
+#include "ui/welcome/welcome_view.h"
+#include "ui/widgets/icons.h"
 
 namespace vostrel {
 

@@ -16,10 +16,10 @@
 #include "app/window_registry.h"
 #include "document/vostrel_document.h"
 #include "support/clipboard_png.h"
-#include "ui/document_view.h"
-#include "ui/export_panel.h"
-#include "ui/preview_view.h"
-#include "ui/symbol_canvas.h"
+#include "ui/editor/document_view.h"
+#include "ui/editor/export/export_panel.h"
+#include "ui/editor/preview/preview_view.h"
+#include "ui/editor/preview/symbol_canvas.h"
 
 using namespace vostrel;
 

@@ -18,9 +18,9 @@
 #include "app/window_registry.h"
 #include "companions/update_check_result.h"
 #include "document/document_file.h"
-#include "ui/about_view.h"
-#include "ui/recent_documents_list.h"
-#include "ui/welcome_view.h"
+#include "ui/about/about_view.h"
+#include "ui/welcome/recent_documents_list.h"
+#include "ui/welcome/welcome_view.h"
 
 using namespace vostrel;
 

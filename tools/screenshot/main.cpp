@@ -20,8 +20,8 @@
 #include "app/vostrel_app.h"
 #include "app/window_registry.h"
 #include "companions/occasion.h"
-#include "ui/about_view.h"
-#include "ui/document_view.h"
+#include "ui/about/about_view.h"
+#include "ui/editor/document_view.h"
 
 namespace {
 
@@ -70,9 +70,8 @@ QWidget* windowToShoot(vostrel::VostrelApp& app, const QCommandLineParser& parse
         app.launch({});
         return app.windows()->window(QStringLiteral("welcome"));
     }
-    vostrel::DocumentWindow* window = arguments.size() > 1
-                                          ? app.documents()->openFile(arguments[1])
-                                          : app.documents()->newDocument();
+    vostrel::DocumentWindow* window = arguments.size() > 1 ? app.documents()->openFile(arguments[1])
+                                                           : app.documents()->newDocument();
     if (!window) return nullptr;
     window->resize(parseSize(parser.value("size")));
     window->view()->setInspectorShown(!parser.isSet("hide-inspector"));

@@ -1,0 +1,84 @@
+#include "ui/editor/document_view.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "engine/qr_preview_controller.h"
+#include "ui/editor/export/export_panel.h"
+#include "ui/editor/inspector/inspector_view.h"
+#include "ui/editor/preview/preview_view.h"
+#include "ui/editor/sidebar_view.h"
+
+namespace vostrel {
+
+namespace {
+
+struct ColumnWidths {
+    int minimum;
+    int ideal;
+    int maximum;
+};
+
+constexpr ColumnWidths sidebarWidths{240, 300, 380};
+constexpr ColumnWidths inspectorWidths{240, 280, 320};
+
+void applyWidths(QWidget* column, const ColumnWidths& widths) {
+    column->setMinimumWidth(widths.minimum);
+    column->setMaximumWidth(widths.maximum);
+}
+
+}  // namespace
+
+DocumentView::DocumentView(VostrelDocument* document, QUndoStack* undoStack, QWidget* parent)
+    : QWidget(parent),
+      document_(document),
+      controller_(new QRPreviewController(this)),
+      sidebar_(new SidebarView(document, undoStack)),
+      preview_(new PreviewView(document, controller_, undoStack)),
+      inspector_(new InspectorView(document, undoStack)),
+      splitter_(new QSplitter(Qt::Horizontal)) {
+    setMinimumSize(760, 540);
+    applyWidths(sidebar_, sidebarWidths);
+    applyWidths(inspector_, inspectorWidths);
+    splitter_->addWidget(sidebar_);
+    splitter_->addWidget(preview_);
+    splitter_->addWidget(inspector_);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({sidebarWidths.ideal, 600, inspectorWidths.ideal});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+    connect(sidebar_, &SidebarView::aboutRequested, this, &DocumentView::aboutRequested);
+}
+
+bool DocumentView::isInspectorShown() const {
+    return !inspector_->isHidden();
+}
+
+void DocumentView::setInspectorShown(bool shown) {
+    if (shown == isInspectorShown()) return;
+    inspector_->setVisible(shown);
+    Q_EMIT inspectorShownChanged(shown);
+}
+
+void DocumentView::showExportPanel() {
+    auto* panel = new ExportPanel(document_, preview_->currentMatrix(), window());
+    panel->open();
+}
+
+// The focused control answers the Copy key as if it had been pressed: a text field copies its
+// selection, the canvas copies the symbol. The key reaches it only from the menu, since both
+// claim the shortcut for themselves while focused.
+void DocumentView::copy() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != window()) return;
+    const QKeyCombination keys = QKeySequence(QKeySequence::Copy)[0];
+    QKeyEvent press(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
+    QCoreApplication::sendEvent(focus, &press);
+}
+
+}  // namespace vostrel

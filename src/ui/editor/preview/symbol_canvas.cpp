@@ -1,0 +1,222 @@
+#include "ui/editor/preview/symbol_canvas.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+#include "render/logo_placement.h"
+#include "render/qr_module_renderer.h"
+#include "ui/editor/preview/symbol_drag.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/palette_colors.h"
+
+namespace vostrel {
+
+namespace {
+
+constexpr int shadowReach = 10;
+// Larger cards would only cost rendering time on big windows without showing more.
+constexpr int maximumCardEdge = 640;
+
+// The logo's area as a button: it draws only a focus ring, the logo itself is in the picture.
+class ReplaceLogoButton : public QAbstractButton {
+  public:
+    explicit ReplaceLogoButton(QWidget* parent) : QAbstractButton(parent) {
+        setToolTip(QObject::tr("Click to replace logo"));
+        setAccessibleName(QObject::tr("Replace logo image"));
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(accentColor(palette()), 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 4, 4);
+    }
+};
+
+QString copyActionName() {
+    return QObject::tr("Copy QR Code");
+}
+
+}  // namespace
+
+SymbolCanvas::SymbolCanvas(QWidget* parent)
+    : QWidget(parent), replaceLogo_(new ReplaceLogoButton(this)) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setMinimumSize(160, 160);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleRole(this, QAccessible::Graphic, {copyActionName()});
+    setAccessibleDescription(tr("Click to focus, then press Ctrl+C to copy the QR code"));
+    replaceLogo_->hide();
+    connect(replaceLogo_, &QAbstractButton::clicked, this, &SymbolCanvas::replaceLogoRequested);
+}
+
+void SymbolCanvas::setSymbol(const ModuleMatrix& matrix, const QRStyle& style) {
+    if (matrix == matrix_ && style == style_) return;
+    matrix_ = matrix;
+    style_ = style;
+    pictureStale_ = true;
+    placeReplaceLogoButton();
+    update();
+}
+
+QRectF SymbolCanvas::cardRectIn(const QSize& size) {
+    const qreal side =
+        std::clamp(std::min(size.width(), size.height()) - 2 * shadowReach, 0, maximumCardEdge);
+    return QRectF(std::round((size.width() - side) / 2.0), std::round((size.height() - side) / 2.0),
+                  side, side);
+}
+
+// The symbol sits on whole device pixels, so its module edges are as sharp as the renderer
+// made them.
+QRectF SymbolCanvas::symbolRect() const {
+    const QRectF card = cardRect();
+    const qreal padding = std::round(std::clamp(card.width() * 0.04, 10.0, 20.0));
+    const qreal ratio = devicePixelRatioF();
+    const qreal side = std::floor((card.width() - 2 * padding) * ratio) / ratio;
+    const QPointF corner(std::round((card.center().x() - side / 2) * ratio) / ratio,
+                         std::round((card.center().y() - side / 2) * ratio) / ratio);
+    return QRectF(corner, QSizeF(side, side));
+}
+
+// Softens the picture's corners, but only within the quiet zone: the modules stay exactly as
+// exported, and without a quiet zone the corners stay square.
+void SymbolCanvas::roundCorners(QPainter& painter, const QSizeF& pixels) const {
+    const auto frame = fittedFrame(int(matrix_.size()), style_.quietZoneModules, pixels);
+    if (!frame || frame->quietZone <= 0) return;
+    const qreal radius = std::min(10.0 * devicePixelRatioF(), frame->quietZone * frame->unit * 0.5);
+    const qreal edge = frame->canvasEdge(int(matrix_.size()));
+    const QRectF square(frame->originX, frame->originY, edge, edge);
+    QPainterPath rounded, outside;
+    rounded.addRoundedRect(square, radius, radius);
+    outside.addRect(square);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+    painter.fillPath(outside.subtracted(rounded), Qt::black);
+}
+
+const QImage& SymbolCanvas::picture(const QSize& pixels) {
+    if (pictureStale_ || picture_.size() != pixels) {
+        picture_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        picture_.fill(Qt::transparent);
+        QPainter painter(&picture_);
+        QRModuleRenderer{matrix_, style_}.draw(painter, QSizeF(pixels));
+        roundCorners(painter, QSizeF(pixels));
+        painter.end();
+        picture_.setDevicePixelRatio(devicePixelRatioF());
+        pictureStale_ = false;
+        ++renderCount_;
+    }
+    return picture_;
+}
+
+void SymbolCanvas::paintCard(QPainter& painter) const {
+    const QRectF card = cardRect();
+    painter.setPen(Qt::NoPen);
+    for (int step = 1; step <= 4; ++step) {
+        painter.setBrush(QColor(0, 0, 0, 10));
+        const qreal grow = step * 2.0;
+        painter.drawRoundedRect(card.adjusted(-grow, -grow + 3, grow, grow + 3), cardRadius + grow,
+                                cardRadius + grow);
+    }
+    const bool dark = isDarkPalette(palette());
+    painter.setBrush(dark ? palette().color(QPalette::Window).lighter(125)
+                          : palette().color(QPalette::Base));
+    QColor outline = palette().color(QPalette::Mid);
+    outline.setAlphaF(dark ? 0.9f : 0.5f);
+    painter.setPen(QPen(outline, 1));
+    painter.drawRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), cardRadius, cardRadius);
+    if (hasFocus()) {
+        painter.setPen(QPen(accentColor(palette()), 2.5));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(card.adjusted(-2, -2, 2, 2), cardRadius + 2, cardRadius + 2);
+    }
+}
+
+void SymbolCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintCard(painter);
+    if (matrix_.empty()) return;
+    const QRectF target = symbolRect();
+    const QSize pixels = (target.size() * devicePixelRatioF()).toSize();
+    if (pixels.isEmpty()) return;
+    painter.drawImage(target.topLeft(), picture(pixels));
+}
+
+void SymbolCanvas::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeReplaceLogoButton();
+}
+
+void SymbolCanvas::placeReplaceLogoButton() {
+    const auto frame =
+        style_.logoOverlay
+            ? fittedFrame(int(matrix_.size()), style_.quietZoneModules, symbolRect().size())
+            : std::nullopt;
+    if (!frame) {
+        replaceLogo_->hide();
+        return;
+    }
+    const LogoPlacement placement = logoPlacement(*style_.logoOverlay, int(matrix_.size()), *frame);
+    const QRectF area = placement.plate.value_or(placement.logo).rect();
+    replaceLogo_->setGeometry(area.translated(symbolRect().topLeft()).toAlignedRect());
+    replaceLogo_->show();
+}
+
+bool SymbolCanvas::event(QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) update();
+    // Claims Ctrl+C from the window's Copy action while focused, as a text field does.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void SymbolCanvas::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) return Q_EMIT copyRequested();
+    QWidget::keyPressEvent(event);
+}
+
+void SymbolCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) pressPoint_ = event->position().toPoint();
+    QWidget::mousePressEvent(event);
+}
+
+void SymbolCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (!pressPoint_ || matrix_.empty()) return;
+    const QPoint travel = event->position().toPoint() - *pressPoint_;
+    if (travel.manhattanLength() < QApplication::startDragDistance()) return;
+    pressPoint_.reset();
+    dragSymbol(this, {matrix_, style_});
+}
+
+void SymbolCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    pressPoint_.reset();
+    QWidget::mouseReleaseEvent(event);
+}
+
+void SymbolCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    if (matrix_.empty()) return;
+    QMenu menu(this);
+    connect(menu.addAction(copyActionName()), &QAction::triggered, this,
+            &SymbolCanvas::copyRequested);
+    menu.exec(event->globalPos());
+}
+
+void SymbolCanvas::performAccessibleAction(const QString& name) {
+    if (name == copyActionName()) Q_EMIT copyRequested();
+}
+
+}  // namespace vostrel

@@ -1,0 +1,92 @@
+#include "ui/editor/preview/warning_badges.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+#include "engine/scannability_checks.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/palette_colors.h"
+
+namespace vostrel {
+
+namespace {
+
+constexpr qsizetype namedBadges = 2;  // as badgeLabels shows them
+
+// A pill of tinted colour with the label in that colour.
+class Badge : public QLabel {
+  public:
+    Badge(const QString& text, bool warning) : QLabel(text), warning_(warning) {
+        setFont(scaledFont(font(), captionScale, QFont::DemiBold));
+        setContentsMargins(10, 3, 10, 3);
+        setAlignment(Qt::AlignCenter);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        const QColor tint = warning_ ? warningColor(palette()) : successColor(palette());
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor fill = tint;
+        fill.setAlphaF(isDarkPalette(palette()) ? 0.20f : 0.16f);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        const qreal radius = height() / 2.0;
+        painter.drawRoundedRect(rect(), radius, radius);
+        painter.setPen(isDarkPalette(palette()) ? tint : tint.darker(135));
+        painter.drawText(contentsRect(), Qt::AlignCenter, text());
+    }
+
+  private:
+    bool warning_;
+};
+
+QString messages(const QList<ValidationWarning>& warnings) {
+    QStringList lines;
+    for (const ValidationWarning& warning : warnings) lines.append(warning.message());
+    return lines.join(u'\n');
+}
+
+}  // namespace
+
+WarningBadges::WarningBadges(QWidget* parent) : QWidget(parent), layout_(new QHBoxLayout(this)) {
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(6);
+    setAccessibleName(tr("Scannability"));
+    showWarnings({});
+}
+
+void WarningBadges::showWarnings(const QList<ValidationWarning>& warnings) {
+    while (QLayoutItem* item = layout_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    layout_->addStretch(1);
+    if (warnings.isEmpty()) {
+        auto* badge = new Badge(tr("Scannable"), false);
+        badge->setToolTip(tr("No scannability problems found"));
+        layout_->addWidget(badge);
+    }
+    const QStringList texts = badgeLabels(warnings);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        auto* badge = new Badge(texts[i], true);
+        // Past the warnings badgeLabels names, its last badge stands for all the others.
+        const bool summary = i == namedBadges;
+        badge->setToolTip(summary ? messages(warnings.mid(namedBadges)) : warnings[i].message());
+        badge->setAccessibleDescription(badge->toolTip());
+        layout_->addWidget(badge);
+    }
+    layout_->addStretch(1);
+}
+
+QStringList WarningBadges::labels() const {
+    QStringList texts;
+    for (int i = 0; i < layout_->count(); ++i) {
+        if (auto* badge = qobject_cast<QLabel*>(layout_->itemAt(i)->widget()))
+            texts.append(badge->text());
+    }
+    return texts;
+}
+
+}  // namespace vostrel

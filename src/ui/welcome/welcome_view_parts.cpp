@@ -1,0 +1,189 @@
+// How the welcome window is put together: the mascot and its quips on the left of the meadow,
+// the greeting, actions and recent documents on a card to the right.
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/mascot/mascot_area.h"
+#include "ui/welcome/recent_documents_list.h"
+#include "ui/welcome/welcome_scenery.h"
+#include "ui/welcome/welcome_view.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/icons.h"
+#include "ui/widgets/palette_colors.h"
+
+namespace vostrel {
+
+namespace {
+
+QString rgba(QColor color, qreal alpha) {
+    return QStringLiteral("rgba(%1, %2, %3, %4)")
+        .arg(color.red())
+        .arg(color.green())
+        .arg(color.blue())
+        .arg(int(alpha * 255));
+}
+
+QLabel* makeQuipBubble(const QPalette& palette) {
+    auto* label = new QLabel;
+    label->setObjectName(QStringLiteral("quip"));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFixedWidth(320);
+    label->setMinimumHeight(58);
+    label->setStyleSheet(QStringLiteral("QLabel#quip { background: %1; color: %2; "
+                                        "border-radius: 16px; padding: 12px 18px; }")
+                             .arg(rgba(palette.color(QPalette::Window), 0.84),
+                                  palette.color(QPalette::WindowText).name()));
+    return label;
+}
+
+// The filled button of the window's main action, in the application's green.
+void makeProminent(QPushButton* button) {
+    const QPalette palette = button->palette();
+    const QColor accent = accentColor(palette);
+    const bool dark = isDarkPalette(palette);
+    const QColor ink = dark ? QColor(0x08, 0x21, 0x0f) : QColor(Qt::white);
+    button->setIcon(symbolIcon(QStringLiteral("plus"), ink));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: %2; border: none; "
+                       "border-radius: 10px; padding: 10px 18px; font-weight: 600; }"
+                       "QPushButton:hover { background: %3; }"
+                       "QPushButton:pressed { background: %4; }"
+                       "QPushButton:focus { border: 2px solid %5; }")
+            .arg(accent.name(), ink.name(), accent.lighter(dark ? 112 : 118).name(),
+                 accent.darker(115).name(), rgba(palette.color(QPalette::WindowText), 0.35)));
+}
+
+void makeBordered(QPushButton* button) {
+    const QPalette palette = button->palette();
+    const QColor ink = palette.color(QPalette::WindowText);
+    button->setIcon(symbolIcon(QStringLiteral("folder")));
+    button->setStyleSheet(QStringLiteral("QPushButton { background: transparent; color: %1; "
+                                         "border: 1px solid %2; border-radius: 10px; "
+                                         "padding: 9px 18px; }"
+                                         "QPushButton:hover { background: %3; }"
+                                         "QPushButton:pressed { background: %4; }"
+                                         "QPushButton:focus { border: 2px solid %5; }")
+                              .arg(ink.name(), rgba(ink, 0.22), rgba(ink, 0.05), rgba(ink, 0.1),
+                                   rgba(accentColor(palette), 0.8)));
+}
+
+// The action area: the window colour, a little translucent so the meadow's light shows through.
+class ActionCard : public QWidget {
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor fill = palette().color(QPalette::Window);
+        fill.setAlphaF(0.9f);
+        QColor edge = palette().color(QPalette::WindowText);
+        edge.setAlphaF(0.08f);
+        painter.setPen(QPen(edge, 1));
+        painter.setBrush(fill);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 18, 18);
+    }
+};
+
+constexpr int heroWidth = 360;
+
+}  // namespace
+
+QWidget* WelcomeView::buildHero() {
+    auto* hero = new QWidget;
+    hero->setFixedWidth(heroWidth);
+    auto* column = new QVBoxLayout(hero);
+    column->setContentsMargins(32, 22, 20, 26);
+    column->setSpacing(0);
+
+    auto* tagline = new QLabel(tr("Small squares.\nBig possibilities."));
+    tagline->setFont(scaledFont(font(), 1.55, QFont::Bold));
+    column->addWidget(tagline);
+    column->addStretch(2);
+
+    mascot_ = new MascotArea(QSize(300, 210));
+    mascot_->setAccessibleName(tr("Make Vostrel hop"));
+    const QString help = tr("Click for a hop. Pan with two fingers to look around.");
+    mascot_->setAccessibleDescription(help);
+    mascot_->setToolTip(help);
+    column->addWidget(mascot_, 0, Qt::AlignHCenter);
+    column->addSpacing(10);
+
+    quipLabel_ = makeQuipBubble(palette());
+    column->addWidget(quipLabel_, 0, Qt::AlignHCenter);
+    column->addStretch(3);
+    return hero;
+}
+
+QWidget* WelcomeView::buildHeader() {
+    auto* header = new QHBoxLayout;
+    header->setSpacing(8);
+    greetingIcon_ = new QLabel;
+    greetingText_ = new QLabel;
+    greetingText_->setFont(scaledFont(font(), 1.0, QFont::DemiBold));
+    greetingText_->setForegroundRole(QPalette::PlaceholderText);
+    auto* close = new QToolButton;
+    close->setIcon(symbolIcon(QStringLiteral("xmark")));
+    close->setAutoRaise(true);
+    close->setIconSize(QSize(14, 14));
+    close->setAccessibleName(tr("Close"));
+    close->setToolTip(tr("Close"));
+    connect(close, &QToolButton::clicked, this, &QWidget::close);
+    header->addWidget(greetingIcon_);
+    header->addWidget(greetingText_, 1);
+    header->addWidget(close, 0, Qt::AlignTop);
+    auto* holder = new QWidget;
+    holder->setLayout(header);
+    header->setContentsMargins(0, 0, 0, 0);
+    return holder;
+}
+
+QWidget* WelcomeView::buildActionArea() {
+    auto* area = new ActionCard;
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(30, 18, 16, 20);
+    column->setSpacing(0);
+    column->addWidget(buildHeader());
+    column->addSpacing(14);
+
+    auto* title = new QLabel(tr("Vostrel"));
+    title->setFont(scaledFont(font(), 2.6, QFont::Bold));
+    column->addWidget(title);
+    auto* question = new QLabel(tr("What shall we make?"));
+    question->setFont(scaledFont(font(), 1.2));
+    question->setForegroundRole(QPalette::PlaceholderText);
+    column->addWidget(question);
+    column->addSpacing(22);
+
+    auto* startFresh = new QPushButton(tr("Start fresh"));
+    makeProminent(startFresh);
+    startFresh_ = startFresh;
+    connect(startFresh, &QPushButton::clicked, this, [this] {
+        if (actions_.startFresh) actions_.startFresh();
+    });
+    auto* openFile = new QPushButton(tr("Open a Vostrel…"));
+    makeBordered(openFile);
+    connect(openFile, &QPushButton::clicked, this, [this] {
+        if (actions_.chooseFile) actions_.chooseFile(this);
+    });
+    for (QPushButton* button : {startFresh, openFile}) {
+        button->setCursor(Qt::PointingHandCursor);
+        column->addWidget(button);
+        column->addSpacing(8);
+    }
+    column->addSpacing(18);
+
+    auto* recentTitle = new QLabel(tr("Recent Vostrels"));
+    recentTitle->setFont(scaledFont(font(), 0.92, QFont::DemiBold));
+    column->addWidget(recentTitle);
+    column->addSpacing(6);
+    recent_ = new RecentDocumentsList;
+    column->addWidget(recent_, 1);
+    return area;
+}
+
+}  // namespace vostrel

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QUrl>
+
+#include "document/vostrel_document.h"
+#include "engine/qr_engine.h"
+#include "engine/qr_preview_controller.h"
+#include "support/clipboard_png.h"
+#include "ui/editor/preview/copy_control.h"
+#include "ui/editor/preview/logo_image_chooser.h"
+#include "ui/editor/preview/preview_view.h"
+#include "ui/editor/preview/symbol_canvas.h"
+#include "ui/editor/preview/symbol_drag.h"
+#include "ui/editor/preview/warning_badges.h"
+#include "ui/ui_test_support.h"
+#include "ui/widgets/accessibility.h"
+
+using namespace vostrel;
+using vostrel::testing::chooseInFileDialog;
+
+namespace {
+
+// A preview pane on a real document, controller and undo stack, showing the symbol of "hello".
+struct Preview {
+    VostrelDocument document;
+    QUndoStack undo;
+    QRPreviewController controller;
+    PreviewView view{&document, &controller, &undo};
+
+    Preview() {
+        document.setContent(QRContent::text(QStringLiteral("hello")));
+        ExportSettings settings = document.exportSettings();
+        settings.pngSize = 300;
+        document.setExportSettings(settings);
+        view.resize(600, 720);
+        view.show();
+        EXPECT_TRUE(waitForSymbol());
+    }
+
+    bool waitForSymbol() {
+        return QTest::qWaitFor([&] { return view.currentMatrix().has_value(); });
+    }
+
+    void setStyle(const std::function<void(QRStyle&)>& edit) {
+        QRStyle style = document.style();
+        edit(style);
+        document.setStyle(style);
+    }
+};
+
+}  // namespace
+
+TEST(PreviewBadges, NameTheFirstTwoWarningsAndCountTheRest) {
+    Preview preview;
+    EXPECT_EQ(preview.view.badges()->labels(), QStringList{"Scannable"});
+
+    preview.setStyle([](QRStyle& style) {
+        style.foreground = style.background = {0.5, 0.5, 0.5, 1};
+        style.quietZoneModules = 0;
+        style.gradient = GradientStyle{{0.5, 0.5, 0.5, 1}, GradientDirection::vertical};
+        style.logoOverlay = vostrelMascotLogo();
+        style.logoOverlay->sizePercent = 0.3;
+        style.logoOverlay->backgroundColor.reset();
+    });
+    ExportSettings settings = preview.document.exportSettings();
+    settings.pngSize = 100;
+    preview.document.setExportSettings(settings);
+    EXPECT_EQ(preview.view.badges()->labels(),
+              (QStringList{"Low contrast", "Tight quiet zone", "+4 more"}));
+}
+
+TEST(PreviewBadges, AnnounceEachWarningOnceWhenItAppears) {
+    Preview preview;
+    QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
+    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 3; });
+    preview.setStyle([](QRStyle& style) { style.moduleShape = ModuleShape::dot; });
+    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 2; });
+    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 4; });
+    ASSERT_EQ(announced.size(), 2);
+    EXPECT_EQ(announced[0][0], "Quiet zone is 3 modules. Minimum recommended is 4.");
+    EXPECT_EQ(announced[1][0], "Quiet zone is 2 modules. Minimum recommended is 4.");
+}
+
+TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndSaysSo) {
+    Preview preview;
+    QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
+    preview.view.copy();
+    EXPECT_EQ(vostrel::testing::clipboardPngSize(), QSize(300, 300));
+    EXPECT_TRUE(preview.view.canvas()->hasFocus());
+    EXPECT_EQ(preview.view.copyControl()->message(), "Copied to clipboard");
+    EXPECT_EQ(preview.view.copyControl()->symbolName(), "checkmark");
+
+    QTest::mouseClick(preview.view.copyControl()->button(), Qt::LeftButton);
+    ASSERT_EQ(announced.size(), 2);
+    EXPECT_EQ(announced[1][0], "Copied to clipboard");
+
+    // A size that makes no picture fails and leaves the clipboard as it was.
+    QGuiApplication::clipboard()->setText("before");
+    ExportSettings settings = preview.document.exportSettings();
+    settings.pngSize = 0;
+    preview.document.setExportSettings(settings);
+    preview.view.copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+    EXPECT_EQ(preview.view.copyControl()->message(), "Copy failed. Try again.");
+    EXPECT_EQ(preview.view.copyControl()->symbolName(), "exclamationmark.triangle");
+}
+
+TEST(PreviewCopy, DoesNothingWithoutTheSymbolOfTheCurrentContent) {
+    Preview preview;
+    QGuiApplication::clipboard()->setText("before");
+    preview.document.setContent(QRContent::text(QString()));
+    preview.view.copy();  // the matrix shown is of the old content
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.controller.matrix(); }));
+    preview.view.copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+    EXPECT_EQ(preview.view.copyControl()->message(), QString());
+    EXPECT_FALSE(preview.view.copyControl()->button()->isEnabled());
+}
+
+TEST(PreviewCanvas, ATypedLetterDeletedWithinThePauseLeavesTheOldSymbol) {
+    Preview preview;
+    const ModuleMatrix hello = *preview.controller.matrix();
+    preview.document.setContent(QRContent::text(QStringLiteral("hellox")));
+    preview.document.setContent(QRContent::text(QStringLiteral("hello")));
+    QTest::qWait(1000);  // well past the pause and the symbol of either text
+    EXPECT_EQ(preview.controller.renderedContent(), QRContent::text(QStringLiteral("hello")));
+    EXPECT_EQ(preview.view.canvas()->matrix(), hello);
+}
+
+TEST(PreviewCanvas, CopiesOnCtrlCOnlyWhileFocused) {
+    Preview preview;
+    QGuiApplication::clipboard()->setText("before");
+    SymbolCanvas* canvas = preview.view.canvas();
+    QTest::mouseClick(canvas, Qt::LeftButton);
+    ASSERT_TRUE(canvas->hasFocus());
+    QTest::keySequence(canvas, QKeySequence::Copy);
+    EXPECT_EQ(vostrel::testing::clipboardPngSize(), QSize(300, 300));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(canvas)->text(QAccessible::Name),
+              QRContent::text("hello").accessibilitySummary());
+}
+
+TEST(PreviewCanvas, RendersOncePerPaintHoweverManyEditsCameBefore) {
+    Preview preview;
+    SymbolCanvas* canvas = preview.view.canvas();
+    canvas->repaint();
+    const quint64 before = canvas->renderCount();
+    for (int step = 0; step <= 50; ++step)
+        preview.setStyle([step](QRStyle& style) { style.finderCornerRadius = step / 50.0; });
+    EXPECT_EQ(canvas->renderCount(), before);
+    canvas->repaint();
+    EXPECT_EQ(canvas->renderCount(), before + 1);
+}
+
+TEST(PreviewCanvas, UsesCorrectionHWithALogoAndOffersToReplaceIt) {
+    Preview preview;
+    ExportSettings settings = preview.document.exportSettings();
+    settings.correctionLevel = CorrectionLevel::l;
+    preview.document.setExportSettings(settings);
+    preview.document.setLogoOverlay(vostrelMascotLogo(), &preview.undo);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return preview.controller.renderedCorrectionLevel() == CorrectionLevel::h; }));
+    EXPECT_EQ(preview.view.currentMatrix(),
+              QREngine::makeMatrix("hello", CorrectionLevel::h).value());
+
+    QAbstractButton* replace = preview.view.canvas()->replaceLogoButton();
+    ASSERT_TRUE(replace->isVisible());
+    EXPECT_TRUE(preview.view.canvas()->symbolRect().contains(QRectF(replace->geometry()).center()));
+    QTemporaryDir dir;
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(dir.filePath("blue.png")));
+    replace->click();
+    ASSERT_TRUE(chooseInFileDialog(dir.filePath("blue.png")));
+    EXPECT_EQ(preview.undo.undoText(), "Replace Logo");
+}
+
+TEST(PreviewDrag, OffersA512PixelPNGAndATemporaryFileNamedQrCodePng) {
+    Preview preview;
+    const QRCodeTransferable symbol{*preview.view.currentMatrix(), preview.document.style()};
+    std::unique_ptr<QMimeData> data(makeSymbolMimeData(symbol));
+    ASSERT_TRUE(data);
+    const QByteArray png = data->data("image/png");
+    EXPECT_EQ(QImage::fromData(png, "PNG").size(), QSize(512, 512));
+    ASSERT_EQ(data->urls().size(), 1);
+    QFile file(data->urls()[0].toLocalFile());
+    EXPECT_EQ(QFileInfo(file).fileName(), "qr-code.png");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), png);
+    EXPECT_FALSE(makeSymbolMimeData({{}, {}}));
+}
