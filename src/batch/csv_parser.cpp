@@ -73,6 +73,13 @@ class GraphemeCursor {
     QStringView next_;
 };
 
+// Moves the finished field into the list, without a copy when there is nothing to trim.
+void appendTrimmed(QStringList& fields, QString& field) {
+    const QStringView trimmed = trimmedSpacesAndTabs(field);
+    fields.append(trimmed.size() == field.size() ? std::move(field) : trimmed.toString());
+    field = QString();
+}
+
 QString valueOf(const QStringList& row, const ColumnMapping& mapping, QLatin1StringView field) {
     const int index = mapping.value(field, -1);
     return index >= 0 && index < row.size() ? row[index] : QString();
@@ -104,13 +111,12 @@ QStringList CSVParser::parseCSVLine(QStringView line, QChar delimiter) {
                 quoted = !quoted;
             }
         } else if (!quoted && grapheme == delimiterText) {
-            fields.append(trimmedSpacesAndTabs(field).toString());
-            field.clear();
+            appendTrimmed(fields, field);
         } else {
             field += grapheme;
         }
     }
-    fields.append(trimmedSpacesAndTabs(field).toString());
+    appendTrimmed(fields, field);
     return fields;
 }
 
