@@ -10,6 +10,7 @@
 #include "app/recent_files.h"
 #include "common/file_path.h"
 #include "document/vostrel_document.h"
+#include "ui/widgets/dialog_folder.h"
 
 namespace vostrel {
 
@@ -73,9 +74,9 @@ DocumentWindow* DocumentController::openFile(const QString& path) {
 }
 
 QFileDialog* DocumentController::makeOpenDialog(QWidget* parent) {
-    auto* dialog = new QFileDialog(
-        parent, tr("Open"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("Vostrel documents (*.vostrel)"));
+    auto* dialog =
+        new QFileDialog(parent, tr("Open"), dialogStartFolder(QStandardPaths::DocumentsLocation),
+                        tr("Vostrel documents (*.vostrel)"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     return dialog;

@@ -242,3 +242,21 @@ TEST(PreviewLayout, SideColumnsGiveWayBeforeTheCard) {
         }
     }
 }
+
+// Without a Pictures folder the chooser opens in the home folder instead of offering
+// "Pictures" as the name of the file to open.
+TEST(PreviewLogo, ChooserStartsInAFolderThatExists) {
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QWidget parent;
+    parent.show();
+    chooseLogoImage(&parent, [](const LogoOverlay&) {});
+    auto* dialog = vostrel::testing::waitForDialog<QFileDialog>();
+    qputenv("HOME", savedHome);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir(home.path()).absolutePath());
+    EXPECT_TRUE(dialog->selectedFiles().value(0).isEmpty() ||
+                QFileInfo(dialog->selectedFiles().value(0)).isDir());
+    dialog->reject();
+}
