@@ -99,9 +99,17 @@ void DocumentController::chooseFileToOpen(QWidget* parent) {
 DocumentWindow* DocumentController::show(DocumentWindow* window) {
     windows_ << window;
     connect(window, &DocumentWindow::saved, recentFiles_, &RecentFiles::add);
+    connect(window, &DocumentWindow::closing, this, [this, window] { windowClosing(window); });
     Q_EMIT documentWindowShown(window);
     window->show();
     return window;
+}
+
+void DocumentController::windowClosing(DocumentWindow* window) {
+    if (quitting_) return;
+    QList<DocumentWindow*> others = windows();
+    others.removeAll(window);
+    if (others.isEmpty()) Q_EMIT lastDocumentWindowClosing();
 }
 
 DocumentWindow* DocumentController::windowForFile(const QString& path) const {
@@ -128,6 +136,7 @@ void DocumentController::reportOpenFailure(const QString& reason, QWidget* paren
 }
 
 void DocumentController::quit() {
+    quitting_ = true;
     closeNextThenQuit(windows_);
 }
 
@@ -140,7 +149,11 @@ void DocumentController::closeNextThenQuit(QList<QPointer<DocumentWindow>> remai
     }
     DocumentWindow* next = remaining.takeFirst();
     next->closeAskingToSave([this, remaining](bool closed) {
-        if (closed) closeNextThenQuit(remaining);
+        if (closed) {
+            closeNextThenQuit(remaining);
+        } else {
+            quitting_ = false;  // the user kept this window: no quitting, nothing more closes
+        }
     });
 }
 

@@ -133,6 +133,7 @@ void DocumentWindow::closeWithoutAsking() {
 void DocumentWindow::closeEvent(QCloseEvent* event) {
     if (closeConfirmed_ || !isWindowModified()) {
         event->accept();
+        Q_EMIT closing();
         return;
     }
     event->ignore();
