@@ -25,8 +25,9 @@ constexpr ColumnWidths sidebarWidths{240, 300, 380};
 constexpr ColumnWidths inspectorWidths{240, 280, 320};
 constexpr int previewIdealWidth = 600;
 
+// A column is never narrower than its content needs at the current font.
 void applyWidths(QWidget* column, const ColumnWidths& widths) {
-    column->setMinimumWidth(widths.minimum);
+    column->setMinimumWidth(std::max(widths.minimum, column->minimumSizeHint().width()));
     column->setMaximumWidth(widths.maximum);
 }
 
@@ -74,7 +75,6 @@ DocumentView::DocumentView(VostrelDocument* document, QUndoStack* undoStack, QWi
       preview_(new PreviewView(document, controller_, undoStack)),
       inspector_(new InspectorView(document, undoStack)),
       splitter_(new PreviewFirstSplitter) {
-    setMinimumSize(760, 540);
     applyWidths(sidebar_, sidebarWidths);
     applyWidths(inspector_, inspectorWidths);
     splitter_->addWidget(sidebar_);
@@ -87,6 +87,8 @@ DocumentView::DocumentView(VostrelDocument* document, QUndoStack* undoStack, QWi
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
+    // Wider than 760 only when a large font needs it.
+    setMinimumSize(QSize(760, 540).expandedTo(QSize(splitter_->minimumSizeHint().width(), 0)));
     connect(sidebar_, &SidebarView::aboutRequested, this, &DocumentView::aboutRequested);
 }
 

@@ -275,3 +275,4 @@ TEST(Inspector, LabelsAreNeverCutAtAnyCommonFontSize) {
     }
     QApplication::setFont(original);
 }
+
