@@ -92,8 +92,7 @@ CliResult<QByteArray> exportBytes(const CommandLine& line, const QString& target
 
 int runPayload(const CommandLine& line) {
     return withDocument(line, [](const QString&, const DocumentSnapshot& document) {
-        printToStdout(document.content.payload().toUtf8());
-        return CliResult<void>();
+        return printToStdout(document.content.payload().toUtf8());
     });
 }
 
@@ -101,8 +100,7 @@ int runMatrix(const CommandLine& line) {
     return withDocument(line, [](const QString& doc, const DocumentSnapshot& document) {
         const auto matrix = makeSymbol(document, doc);
         if (!matrix) return CliResult<void>(unexpected(matrix.error()));
-        printToStdout(matrixText(*matrix));
-        return CliResult<void>();
+        return printToStdout(matrixText(*matrix));
     });
 }
 
@@ -125,8 +123,7 @@ int runWarnings(const CommandLine& line) {
              evaluateWarnings(document.style, document.exportSettings.pngSize)) {
             text += warning.message().toUtf8() + '\n';
         }
-        printToStdout(text);
-        return CliResult<void>();
+        return printToStdout(text);
     });
 }
 

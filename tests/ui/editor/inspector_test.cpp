@@ -13,6 +13,7 @@
 
 #include "document/vostrel_document.h"
 #include "ui/editor/inspector/inspector_view.h"
+#include "ui/editor/preview/logo_image_chooser.h"
 #include "ui/ui_test_support.h"
 #include "ui/widgets/color_button.h"
 #include "ui/widgets/percent_slider_row.h"
@@ -248,4 +249,29 @@ TEST(InspectorFormats, PercentagesTruncateAndHexRoundsHalvesAway) {
     EXPECT_EQ(wholePercent(1.0), 100);
     EXPECT_EQ(displayHex({0.5, 0.102, 1.2, 1}), "#801AFF");
     EXPECT_EQ(displayHex({-1, 0.0019, 0.002, 0}), "#000001");
+}
+
+// Every label keeps its whole text at the inspector's usual width, from small to large fonts.
+TEST(Inspector, LabelsAreNeverCutAtAnyCommonFontSize) {
+    const QFont original = QApplication::font();
+    for (const int points : {9, 11, 14}) {
+        QFont font = original;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        VostrelDocument document;
+        QRStyle style = document.style();
+        style.logoOverlay = vostrelMascotLogo();
+        document.setStyle(style);
+        QUndoStack undo;
+        InspectorView view(&document, &undo);
+        view.resize(280, 2000);
+        view.show();
+        QApplication::processEvents();
+        for (const QLabel* label : view.findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->wordWrap() || label->text().isEmpty()) continue;
+            EXPECT_GE(label->width(), label->minimumSizeHint().width())
+                << points << " pt: " << label->text().toStdString();
+        }
+    }
+    QApplication::setFont(original);
 }

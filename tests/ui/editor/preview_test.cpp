@@ -16,12 +16,15 @@
 #include "engine/qr_engine.h"
 #include "engine/qr_preview_controller.h"
 #include "support/clipboard_png.h"
+#include "ui/editor/document_view.h"
+#include "ui/editor/inspector/inspector_view.h"
 #include "ui/editor/preview/copy_control.h"
 #include "ui/editor/preview/logo_image_chooser.h"
 #include "ui/editor/preview/preview_view.h"
 #include "ui/editor/preview/symbol_canvas.h"
 #include "ui/editor/preview/symbol_drag.h"
 #include "ui/editor/preview/warning_badges.h"
+#include "ui/editor/sidebar_view.h"
 #include "ui/ui_test_support.h"
 #include "ui/widgets/accessibility.h"
 
@@ -77,6 +80,23 @@ TEST(PreviewBadges, NameTheFirstTwoWarningsAndCountTheRest) {
     preview.document.setExportSettings(settings);
     EXPECT_EQ(preview.view.badges()->labels(),
               (QStringList{"Low contrast", "Tight quiet zone", "+4 more"}));
+}
+
+// Without a symbol nothing may be called scannable, and the card says why there is none.
+TEST(PreviewBadges, ContentTooLongForACodeSaysWhyAndIsNeverScannable) {
+    Preview preview;
+    preview.document.setContent(QRContent::text(QString(3000, u'x')));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.controller.matrix(); }));
+    EXPECT_EQ(preview.controller.errorMessage(), "Could not generate QR code");
+    EXPECT_EQ(preview.controller.errorDetail(),
+              "Too much content for a QR code at level M (2,331 bytes at most): shorten it or "
+              "lower error correction");
+    EXPECT_TRUE(preview.view.badges()->labels().isEmpty());
+
+    preview.document.setContent(QRContent::text(QStringLiteral("short again")));
+    ASSERT_TRUE(preview.waitForSymbol());
+    EXPECT_EQ(preview.controller.errorDetail(), std::nullopt);
+    EXPECT_EQ(preview.view.badges()->labels(), QStringList{"Scannable"});
 }
 
 TEST(PreviewBadges, AnnounceEachWarningOnceWhenItAppears) {
@@ -197,4 +217,28 @@ TEST(PreviewDrag, OffersA512PixelPNGAndATemporaryFileNamedQrCodePng) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), png);
     EXPECT_FALSE(makeSymbolMimeData({{}, {}}));
+}
+
+// At the smallest window the side columns are at their minimums and the card keeps 240 px; a
+// wide window gives the sides back their ideal widths once the preview has its own.
+TEST(PreviewLayout, SideColumnsGiveWayBeforeTheCard) {
+    VostrelDocument document;
+    document.setContent(QRContent::text(QStringLiteral("layout")));
+    QUndoStack undo;
+    DocumentView view(&document, &undo);
+    for (const QSize size : {QSize(1280, 800), QSize(760, 540), QSize(1300, 700)}) {
+        view.resize(size);
+        view.show();
+        QApplication::processEvents();
+        SCOPED_TRACE(size.width());
+        const int card = int(view.preview()->canvas()->cardRect().width());
+        EXPECT_GE(card, PreviewView::minimumCardEdge);
+        if (size.width() == 760) {
+            EXPECT_EQ(view.sidebar()->width(), 240);
+            EXPECT_EQ(view.inspector()->width(), 240);
+        } else {
+            EXPECT_EQ(view.sidebar()->width(), 300);
+            EXPECT_EQ(view.inspector()->width(), 280);
+        }
+    }
 }

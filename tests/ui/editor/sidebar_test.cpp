@@ -137,6 +137,16 @@ TEST(Sidebar, CalendarPickersKeepUntouchedInstantsExact) {
     sidebar.field<QDateTimeEdit>(0)->setDateTime(QDateTime(QDate(2030, 5, 1), QTime(9, 30)));
     EXPECT_EQ(sidebar.document.content().get<ContentType::calendar>()->startDate,
               Instant::fromDateTime(QDateTime(QDate(2030, 5, 1), QTime(9, 30))));
+
+    // Stepping down the minutes of a shown 23:59:10 picks 23:58, not 23:58:10.
+    auto* end = sidebar.field<QDateTimeEdit>(1);
+    const QDateTime shown = end->dateTime();
+    ASSERT_NE(shown.time().second(), 0);
+    end->setCurrentSection(QDateTimeEdit::MinuteSection);
+    end->stepBy(-1);  // what the Down key does
+    const QDateTime picked(shown.date(), QTime(shown.time().hour(), shown.time().minute()));
+    EXPECT_EQ(sidebar.document.content().get<ContentType::calendar>()->endDate,
+              Instant::fromDateTime(picked.addSecs(-60)));
 }
 
 TEST(Sidebar, KindSwitchesAreUndoableAndRestoreWhatWasTyped) {
@@ -157,4 +167,26 @@ TEST(Sidebar, KindSwitchesAreUndoableAndRestoreWhatWasTyped) {
     EXPECT_EQ(sidebar.field<QPlainTextEdit>(0)->toPlainText(), "note");
     sidebar.undo.redo();
     EXPECT_EQ(sidebar.payload(), "example.org");
+}
+
+// A focus the program gives (after opening a document, after Undo) must not look like a second
+// selection; once the user moves the focus with the keyboard, the style's focus frame shows.
+TEST(ContentTypePicker, FocusShowsOnlyAfterKeyboardNavigation) {
+    ContentTypePicker picker;
+    picker.resize(400, 200);
+    picker.show();
+    QApplication::setActiveWindow(&picker);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+    ContentTypeChip* chip = picker.chip(ContentType::url);
+    ContentTypeChip* next = picker.chip(ContentType::text);
+    const QImage resting = chip->grab().toImage();
+    const QImage nextResting = next->grab().toImage();
+
+    chip->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(chip->hasFocus());
+    EXPECT_EQ(chip->grab().toImage(), resting);
+
+    QTest::keyClick(chip, Qt::Key_Tab);
+    ASSERT_TRUE(next->hasFocus());
+    EXPECT_NE(next->grab().toImage(), nextResting);
 }

@@ -152,6 +152,7 @@ LogoSettings::LogoSettings(QWidget* parent)
     layout->addWidget(size_);
     layout->addWidget(makeShapeChips());
     layout->addWidget(padding_);
+    PercentSliderRow::alignTitles({size_, padding_});
     layout->addWidget(makePlateRow());
 
     connect(thumbnail_, &QAbstractButton::clicked, this, &LogoSettings::replaceRequested);

@@ -20,6 +20,13 @@
 
 namespace vostrel {
 
+namespace {
+
+constexpr int sideMargin = 24;
+constexpr int narrowSideMargin = 4;
+
+}  // namespace
+
 PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* controller,
                          QUndoStack* undoStack, QWidget* parent)
     : QWidget(parent),
@@ -38,7 +45,7 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
     pages_->addWidget(message_);
     pages_->addWidget(canvas_);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setContentsMargins(sideMargin, 20, sideMargin, 16);
     layout->setSpacing(12);
     layout->addLayout(pages_, 1);
     layout->addWidget(badges_);
@@ -61,6 +68,7 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
     connect(canvas_, &SymbolCanvas::replaceLogoRequested, this, &PreviewView::replaceLogo);
     connect(copyControl_, &CopyControl::copyClicked, this, &PreviewView::copy);
 
+    setMinimumWidth(SymbolCanvas::canvasEdgeFor(minimumCardEdge) + 2 * narrowSideMargin);
     warnings_ = evaluateWarnings(document_->style(), document_->exportSettings().pngSize);
     badges_->showWarnings(warnings_);
     requestRender();
@@ -92,13 +100,29 @@ void PreviewView::showControllerState() {
             canvas_->setAccessibleName(content->accessibilitySummary());
         pages_->setCurrentWidget(canvas_);
     } else if (const auto& message = controller_->errorMessage()) {
-        message_->setText(*message);
+        const QString detail = controller_->errorDetail().value_or(QString());
+        message_->setText(*message, detail);
         message_->setAccessibleName(*message);
+        message_->setAccessibleDescription(detail);
         pages_->setCurrentWidget(message_);
     } else {
         pages_->setCurrentWidget(placeholder_);
     }
     copyControl_->button()->setEnabled(controller_->matrix().has_value());
+    badges_->setSymbolShown(controller_->matrix().has_value());
+}
+
+// In a narrow window the margins beside the card give way before the card itself shrinks.
+void PreviewView::resizeEvent(QResizeEvent* event) {
+    const int spare = width() - SymbolCanvas::canvasEdgeFor(minimumCardEdge);
+    const int side = std::clamp(spare / 2, narrowSideMargin, sideMargin);
+    QMargins margins = layout()->contentsMargins();
+    if (margins.left() != side) {
+        margins.setLeft(side);
+        margins.setRight(side);
+        layout()->setContentsMargins(margins);
+    }
+    QWidget::resizeEvent(event);
 }
 
 void PreviewView::showWarnings() {

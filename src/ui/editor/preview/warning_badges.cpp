@@ -58,12 +58,24 @@ WarningBadges::WarningBadges(QWidget* parent) : QWidget(parent), layout_(new QHB
 }
 
 void WarningBadges::showWarnings(const QList<ValidationWarning>& warnings) {
+    warnings_ = warnings;
+    rebuild();
+}
+
+void WarningBadges::setSymbolShown(bool shown) {
+    if (shown == symbolShown_) return;
+    symbolShown_ = shown;
+    rebuild();
+}
+
+void WarningBadges::rebuild() {
     while (QLayoutItem* item = layout_->takeAt(0)) {
         delete item->widget();
         delete item;
     }
+    const QList<ValidationWarning>& warnings = warnings_;
     layout_->addStretch(1);
-    if (warnings.isEmpty()) {
+    if (warnings.isEmpty() && symbolShown_) {
         auto* badge = new Badge(tr("Scannable"), false);
         badge->setToolTip(tr("No scannability problems found"));
         layout_->addWidget(badge);
