@@ -55,6 +55,32 @@ int codeFor(const std::array<int, N>& bases, int value) {
     return code;
 }
 
+// Codes looked up rather than searched, as every match needs two: lengths directly, distances
+// up to 256 directly and longer ones by their distance ÷ 128, which never straddles two codes.
+const std::array<std::uint8_t, DeflateWriter::maximumMatch + 1> lengthCodes = [] {
+    std::array<std::uint8_t, DeflateWriter::maximumMatch + 1> codes{};
+    for (int length = DeflateWriter::minimumMatch; length <= DeflateWriter::maximumMatch; ++length)
+        codes[std::size_t(length)] = std::uint8_t(codeFor(lengthBases, length));
+    return codes;
+}();
+const std::array<std::uint8_t, 257> shortDistanceCodes = [] {
+    std::array<std::uint8_t, 257> codes{};
+    for (int distance = 1; distance <= 256; ++distance)
+        codes[std::size_t(distance)] = std::uint8_t(codeFor(distanceBases, distance));
+    return codes;
+}();
+const std::array<std::uint8_t, 256> longDistanceCodes = [] {
+    std::array<std::uint8_t, 256> codes{};
+    for (int step = 2; step < 256; ++step)
+        codes[std::size_t(step)] = std::uint8_t(codeFor(distanceBases, step * 128 + 1));
+    return codes;
+}();
+
+int distanceCode(int distance) {
+    if (distance <= 256) return shortDistanceCodes[std::size_t(distance)];
+    return longDistanceCodes[std::size_t((distance - 1) >> 7)];
+}
+
 }  // namespace
 
 DeflateWriter::DeflateWriter(QByteArray& output) : output_(output) {
@@ -82,15 +108,15 @@ void DeflateWriter::literal(std::uint8_t byte) {
 }
 
 void DeflateWriter::match(int length, int distance) {
-    const int lengthCode = length == maximumMatch ? 28 : codeFor(lengthBases, length);
+    const int lengthCode = lengthCodes[std::size_t(length)];
     putSymbol(257 + lengthCode);
     put(std::uint32_t(length - lengthBases[std::size_t(lengthCode)]),
         lengthExtraBits[std::size_t(lengthCode)]);
-    const int distanceCode = codeFor(distanceBases, distance);
-    put(reversed(std::uint16_t(distanceCode), 5), 5);
+    const int distanceSymbol = distanceCode(distance);
+    put(reversed(std::uint16_t(distanceSymbol), 5), 5);
     // Distance codes 0 to 3 have no extra bits, then two codes per extra bit.
-    const int extraBits = distanceCode < 4 ? 0 : distanceCode / 2 - 1;
-    put(std::uint32_t(distance - distanceBases[std::size_t(distanceCode)]), extraBits);
+    const int extraBits = distanceSymbol < 4 ? 0 : distanceSymbol / 2 - 1;
+    put(std::uint32_t(distance - distanceBases[std::size_t(distanceSymbol)]), extraBits);
 }
 
 void DeflateWriter::repeatByte(std::uint8_t byte, qsizetype count) {
