@@ -2,12 +2,15 @@
 
 #include <zlib.h>
 #include <QtEndian>
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "export/deflate_writer.h"
+#include "export/zlib_png_rows.h"
 
 namespace vostrel {
 
@@ -17,8 +20,6 @@ constexpr char pngSignature[] = "\x89PNG\r\n\x1a\n";
 constexpr uchar noFilter = 0;
 constexpr uchar upFilter = 2;
 constexpr int pixelBytes = 4;
-// Earlier pixels of a row, by a hash of their value, to start a match at the same colour.
-constexpr std::size_t pixelSlots = 64;
 
 void appendBigEndian(QByteArray& bytes, quint32 value) {
     const quint32 bigEndian = qToBigEndian(value);
@@ -58,22 +59,26 @@ int commonLength(const uchar* a, const uchar* b, int limit) {
 }
 
 // The zlib stream of a picture's rows as PNG stores them, each behind its filter byte, with
-// repeats found the way QR pictures have them rather than by zlib's general search. A row that
-// repeats the row above is written with the Up filter, which makes it all zeros: a run of
+// repeats found the way pictures of square modules have them rather than by zlib's search. A row
+// that repeats the row above is written with the Up filter, which makes it all zeros: a run of
 // matches at distance 1. Any other row is written unfiltered, as matches of the pixel before
 // (runs of one colour), of the row above (rows that differ only at a few edges) or of an earlier
 // pixel of the same colour, and literals for the rest. About as small as zlib at its fastest
 // level on these pictures, at a fraction of its time, and its checksum of a repeated row is a
-// formula rather than a pass over the bytes.
+// formula rather than a pass over the bytes. Its fixed Huffman codes cost the most on literals,
+// so pictures whose rows rarely repeat go to zlib instead.
 class PngRowCompressor {
   public:
     PngRowCompressor(QByteArray& stream, int width)
-        : writer_(stream), rowBytes_(pixelBytes * width), previous_(std::size_t(rowBytes_)) {}
+        : writer_(stream), rowBytes_(pixelBytes * width), window_(2 * std::size_t(rowBytes_)) {
+        seenAt_.fill(never);
+    }
 
     void addRepeatedRow() {
         writer_.literal(upFilter);
         writer_.repeatByte(0, rowBytes_);
         addZerosToChecksum(upFilter);
+        rowStart_ += rowBytes_ + 1;
         abovePixelsKept_ = false;
     }
 
@@ -81,8 +86,13 @@ class PngRowCompressor {
         writer_.literal(noFilter);
         checksum_ = adler32(checksum_, &noFilter, 1);
         checksum_ = adler32(checksum_, row, uInt(rowBytes_));
-        writePixels(row);
-        std::memcpy(previous_.data(), row, std::size_t(rowBytes_));
+        rowStart_ += 1;
+        // The window holds the row above (when it is the stream's previous row), then this one.
+        uchar* current = window_.data() + rowBytes_;
+        std::memcpy(current, row, std::size_t(rowBytes_));
+        writePixels(current);
+        std::memcpy(window_.data(), current, std::size_t(rowBytes_));
+        rowStart_ += rowBytes_;
         abovePixelsKept_ = rowBytes_ + 1 <= DeflateWriter::maximumDistance;
     }
 
@@ -94,6 +104,10 @@ class PngRowCompressor {
 
   private:
     static constexpr uLong adlerModulus = 65521;
+    static constexpr qint64 never = std::numeric_limits<qint64>::min() / 2;
+    // Looking up where the bytes were seen stops being worth it once a match is this long.
+    static constexpr int goodEnough = 32;
+    static constexpr int seenBits = 12;
 
     struct Match {
         int length = 0;
@@ -101,7 +115,6 @@ class PngRowCompressor {
     };
 
     void writePixels(const uchar* row) {
-        pixelAt_.fill(-1);
         for (int i = 0; i < rowBytes_;) {
             const Match best = longestMatch(row, i);
             if (best.length >= DeflateWriter::minimumMatch) {
@@ -114,24 +127,37 @@ class PngRowCompressor {
         }
     }
 
+    // Runs of one colour, the row above, then wherever the same four bytes were last seen in
+    // this row or the row above (the edges of a dot or a finder's corner repeat along a row).
     Match longestMatch(const uchar* row, int i) {
         const int limit = std::min(DeflateWriter::maximumMatch, rowBytes_ - i);
         Match best;
-        const auto consider = [&](const uchar* earlier, int distance) {
-            const int length = commonLength(row + i, earlier, limit);
+        const auto consider = [&](const uchar* earlier, int distance, int earlierLimit) {
+            const int length = commonLength(row + i, earlier, std::min(limit, earlierLimit));
             if (length > best.length) best = {length, distance};
         };
-        if (i >= pixelBytes) consider(row + i - pixelBytes, pixelBytes);
-        if (abovePixelsKept_) consider(previous_.data() + i, rowBytes_ + 1);
-        if (best.length < 2 * pixelBytes && i % pixelBytes == 0 && limit >= pixelBytes) {
-            std::uint32_t pixel = 0;
-            std::memcpy(&pixel, row + i, pixelBytes);
-            int& slot = pixelAt_[(pixel * 2654435761u) >> 26];
-            if (slot >= 0 && i - slot <= DeflateWriter::maximumDistance)
-                consider(row + slot, i - slot);
-            slot = i;
-        }
+        if (i >= pixelBytes) consider(row + i - pixelBytes, pixelBytes, limit);
+        if (abovePixelsKept_) consider(row + i - rowBytes_, rowBytes_ + 1, limit);
+        if (best.length < goodEnough && limit >= 4) considerSeen(row, i, consider);
         return best;
+    }
+
+    template <class Consider>
+    void considerSeen(const uchar* row, int i, const Consider& consider) {
+        std::uint32_t bytes = 0;
+        std::memcpy(&bytes, row + i, 4);
+        qint64& slot = seenAt_[(bytes * 2654435761u) >> (32 - seenBits)];
+        const qint64 seen = slot;
+        slot = rowStart_ + i;
+        const qint64 distance = rowStart_ + i - seen;
+        if (distance > DeflateWriter::maximumDistance) return;
+        if (seen >= rowStart_) {
+            consider(row + (seen - rowStart_), int(distance), DeflateWriter::maximumMatch);
+        } else if (abovePixelsKept_ && seen >= rowStart_ - rowBytes_ - 1) {
+            // A match in the row above ends with it: the stream has a filter byte next.
+            const int above = int(seen - (rowStart_ - rowBytes_ - 1));
+            consider(row - rowBytes_ + above, int(distance), rowBytes_ - above);
+        }
     }
 
     void addZerosToChecksum(uchar first) {
@@ -145,21 +171,32 @@ class PngRowCompressor {
 
     DeflateWriter writer_;
     int rowBytes_;
-    std::vector<uchar> previous_;   // the last unfiltered row
-    bool abovePixelsKept_ = false;  // whether it is the row just before in the stream
-    std::array<int, pixelSlots> pixelAt_{};
+    std::vector<uchar> window_;     // the last unfiltered row, then the row being written
+    bool abovePixelsKept_ = false;  // whether that last row is the stream's previous row
+    qint64 rowStart_ = 0;           // stream offset of the first pixel byte of the current row
+    std::array<qint64, std::size_t(1) << seenBits> seenAt_{};  // stream offsets by 4-byte hash
     uLong checksum_ = 1;
 };
 
-// Rows are compared as they are; only rows that differ from the one above are converted to
-// straight (not premultiplied) RGBA, by Qt, so the bytes are those of its own conversion.
-QByteArray compressedRows(const QImage& image) {
+// Which rows repeat the row above, compared as they are (premultiplied).
+std::vector<bool> rowsRepeatingAbove(const QImage& image) {
+    std::vector<bool> repeats(std::size_t(image.height()), false);
+    const std::size_t rowBytes = std::size_t(image.width()) * 4;
+    for (int y = 1; y < image.height(); ++y) {
+        repeats[std::size_t(y)] =
+            std::memcmp(image.constScanLine(y), image.constScanLine(y - 1), rowBytes) == 0;
+    }
+    return repeats;
+}
+
+// Only rows that differ from the one above are converted to straight (not premultiplied) RGBA,
+// by Qt, so the bytes are those of its own conversion.
+QByteArray repeatAwareCompressedRows(const QImage& image, const std::vector<bool>& repeats) {
     QByteArray stream("\x78\x01", 2);  // deflate with a 32 KiB window, fastest level
     PngRowCompressor rows(stream, image.width());
-    const std::size_t sourceBytes = std::size_t(image.width()) * 4;
     for (int y = 0; y < image.height(); ++y) {
         const uchar* source = image.constScanLine(y);
-        if (y > 0 && std::memcmp(source, image.constScanLine(y - 1), sourceBytes) == 0) {
+        if (repeats[std::size_t(y)]) {
             rows.addRepeatedRow();
             continue;
         }
@@ -173,12 +210,22 @@ QByteArray compressedRows(const QImage& image) {
 
 }  // namespace
 
-std::optional<QByteArray> encodePng(const QImage& image) {
+std::optional<QByteArray> encodePng(const QImage& image, PngCompression compression) {
     if (image.isNull()) return std::nullopt;
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const std::vector<bool> repeats = rowsRepeatingAbove(pixels);
+    if (compression == PngCompression::byPicture) {
+        const auto repeated = std::count(repeats.begin(), repeats.end(), true);
+        compression = 2 * repeated >= pixels.height() ? PngCompression::repeatAware
+                                                      : PngCompression::zlibSearch;
+    }
+    const std::optional<QByteArray> rows = compression == PngCompression::repeatAware
+                                               ? repeatAwareCompressedRows(pixels, repeats)
+                                               : zlibCompressedRows(pixels);
+    if (!rows) return std::nullopt;
     QByteArray file(pngSignature, 8);
     appendChunk(file, "IHDR", headerData(pixels));
-    appendChunk(file, "IDAT", compressedRows(pixels));
+    appendChunk(file, "IDAT", *rows);
     appendChunk(file, "IEND", {});
     return file;
 }
