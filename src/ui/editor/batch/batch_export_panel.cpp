@@ -55,7 +55,7 @@ BatchExportPanel::BatchExportPanel(VostrelDocument* document, QWidget* parent)
     connect(&run_, &QFutureWatcherBase::finished, this, &BatchExportPanel::runEnded);
 }
 
-// The engine waits for the item in hand before it goes, so no file is left half-written.
+// The engine waits for the items in hand before it goes, so no file is left half-written.
 BatchExportPanel::~BatchExportPanel() = default;
 
 void BatchExportPanel::showScreen(Screen screen) {
