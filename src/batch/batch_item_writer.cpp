@@ -13,10 +13,6 @@
 namespace vostrel {
 namespace {
 
-BatchItemOutcome skipped() {
-    return std::optional<QString>();
-}
-
 BatchError writeError(const QString& path, const QString& reason) {
     return BatchError{BatchError::Kind::writeFailed, path, reason};
 }
@@ -25,11 +21,6 @@ QString baseName(const BatchJob& job, const QRContent& item, qsizetype index) {
     if (job.config.namingScheme == NamingScheme::sequential)
         return sequentialFileBaseName(index, job.itemCount);
     return batchFileBaseName(item, index);
-}
-
-std::optional<QByteArray> fileBytes(const BatchJob& job, const ModuleMatrix& matrix) {
-    if (job.config.format == ExportFormat::svg) return svgDocument(matrix, job.style).toUtf8();
-    return pngData(matrix, job.style, job.config.pngSize);
 }
 
 }  // namespace
@@ -45,19 +36,23 @@ Expected<void, BatchError> makeDestinationFolder(const QString& folder) {
     return {};
 }
 
-BatchItemOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index) {
+std::optional<QByteArray> batchItemBytes(const BatchJob& job, const QRContent& item) {
     const QString payload = item.payload();
-    if (payload.isEmpty()) return skipped();
+    if (payload.isEmpty()) return std::nullopt;
     const MatrixResult matrix = QREngine::makeMatrix(payload, job.level);
-    if (!matrix) return skipped();
-    const std::optional<QByteArray> bytes = fileBytes(job, *matrix);
-    if (!bytes) return skipped();
+    if (!matrix) return std::nullopt;
+    if (job.config.format == ExportFormat::svg) return svgDocument(*matrix, job.style).toUtf8();
+    return pngData(*matrix, job.style, job.config.pngSize);
+}
+
+BatchWriteOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index,
+                                 const QByteArray& bytes) {
     const QString base = baseName(job, item, index);
     const QString extension = rawValue(job.config.format);
     const auto candidate = [&](int attempt) { return numberedFileName(base, extension, attempt); };
-    auto written = writeNewFile(job.folder, candidate, *bytes);
+    auto written = writeNewFile(job.folder, candidate, bytes);
     if (!written) return unexpected(writeError(job.folder + u'/' + candidate(1), written.error()));
-    return std::optional<QString>(std::move(*written));
+    return std::move(*written);
 }
 
 }  // namespace vostrel

@@ -22,17 +22,22 @@ struct BatchJob {
     QString folder;  // the local path of config.destinationURL
 };
 
-// The name of the file written for an item, nothing when the item was skipped (empty payload,
-// no symbol at this level, no picture), or the write error that ends the run.
-using BatchItemOutcome = Expected<std::optional<QString>, BatchError>;
-
 // Makes the folder and any missing parents; an existing folder is fine.
 Expected<void, BatchError> makeDestinationFolder(const QString& folder);
 
-// Payload, matrix, picture, name and file of `item`, the run's item at zero-based `index`, all on
-// the calling thread. The file is written under a temporary name and only then takes the first
-// free name, "name.png", "name-2.png", …, without ever replacing a file, even one that another
-// process wrote a moment before: a failed or interrupted write leaves no partial file behind.
-BatchItemOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index);
+// The file of `item`: payload, matrix and picture (PNG) or text (SVG); nothing when the item is
+// skipped (empty payload, no symbol at this level, no picture). Safe on any thread.
+std::optional<QByteArray> batchItemBytes(const BatchJob& job, const QRContent& item);
+
+// The name of the file written, or the write error that ends the run.
+using BatchWriteOutcome = Expected<QString, BatchError>;
+
+// Writes the file of `item`, the run's item at zero-based `index`, on the calling thread. The
+// bytes go under a temporary name and only then take the first free name, "name.png",
+// "name-2.png", …, without ever replacing a file, even one that another process wrote a moment
+// before: a failed or interrupted write leaves no partial file behind. Files of one run are
+// written one at a time and in item order, so a shared base name numbers them in that order.
+BatchWriteOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index,
+                                 const QByteArray& bytes);
 
 }  // namespace vostrel
