@@ -55,7 +55,7 @@ TEST(JsonReader, RejectsMissingNullWrongTypesAndUnknownRawValues) {
     EXPECT_EQ(failure(R"({"a":4.5})", [](JsonReader& r) { r.integer(u"a"); }),
               "a: expected an integer");
     EXPECT_EQ(failure(R"({"a":"plum"})", [](JsonReader& r) { r.enumeration<Fruit>(u"a"); }),
-              "a: unknown value \"plum\"");
+              "a: unknown value 'plum'");
     EXPECT_EQ(failure(R"({"a":"**"})", [](JsonReader& r) { r.base64(u"a"); }),
               "a: expected base64 data");
     EXPECT_EQ(failure(R"({"a":3})", [](JsonReader& r) { r.optionalObject(u"a"); }),
