@@ -1,7 +1,9 @@
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "common/quoted_value.h"
 
 using namespace vostrel::cli;
 
@@ -44,6 +46,11 @@ int runCommand(const Command& command, const QStringList& arguments) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // Qt's image readers explain on standard error why a picture was refused, libpng's errors as
+    // uncategorised warnings; the commands say it once in their own words. The tool itself
+    // reports through report(), never through Qt's logging.
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("qt.gui.imageio*=false\ndefault.warning=false"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) return usageError(QStringLiteral("no command given"));
     const QString name = arguments.takeFirst();
@@ -58,5 +65,5 @@ int main(int argc, char** argv) {
     for (const Command& command : allCommands()) {
         if (name == command.name) return runCommand(command, arguments);
     }
-    return usageError(QStringLiteral("unknown command '%1'").arg(name));
+    return usageError(QStringLiteral("unknown command %1").arg(vostrel::quotedValue(name)));
 }
