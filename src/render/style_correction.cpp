@@ -13,56 +13,54 @@ QString StyleCorrection::message() const {
 
 namespace {
 
-// Walks the numbers of a style, bringing each into range and noting what changed.
+// Walks the numbers of a style, bringing each into range and noting what changed. Field names
+// are put together only for a note, so drawing an ordinary style allocates nothing here.
 class Corrector {
   public:
     explicit Corrector(QList<StyleCorrection>* corrections) : corrections_(corrections) {}
 
     void correct(QRStyle& style) {
-        color(QStringLiteral("style.foreground"), style.foreground);
-        color(QStringLiteral("style.background"), style.background);
-        if (style.gradient)
-            color(QStringLiteral("style.gradient.endColor"), style.gradient->endColor);
+        color("style.foreground", style.foreground);
+        color("style.background", style.background);
+        if (style.gradient) color("style.gradient.endColor", style.gradient->endColor);
         quietZone(style.quietZoneModules);
         if (style.logoOverlay) logo(*style.logoOverlay);
     }
 
   private:
-    void color(const QString& path, CodableColor& color) {
-        const QString prefix = path + u'.';
-        fraction(prefix + u'r', color.r, 0.0);
-        fraction(prefix + u'g', color.g, 0.0);
-        fraction(prefix + u'b', color.b, 0.0);
-        fraction(prefix + u'a', color.a, 1.0);
+    void color(const char* path, CodableColor& color) {
+        fraction(path, "r", color.r, 0.0);
+        fraction(path, "g", color.g, 0.0);
+        fraction(path, "b", color.b, 0.0);
+        fraction(path, "a", color.a, 1.0);
     }
 
     void quietZone(qint64& modules) {
         const qint64 drawn = std::clamp<qint64>(modules, 0, maximumDrawnQuietZone);
         if (drawn == modules) return;
-        note(QStringLiteral("style.quietZoneModules"), QString::number(modules),
-             QString::number(drawn));
+        note("style", "quietZoneModules", QString::number(modules), QString::number(drawn));
         modules = drawn;
     }
 
     void logo(LogoOverlay& logo) {
         const LogoOverlay fresh;
-        fraction(QStringLiteral("style.logoOverlay.sizePercent"), logo.sizePercent,
-                 fresh.sizePercent);
-        fraction(QStringLiteral("style.logoOverlay.padding"), logo.padding, fresh.padding);
-        if (logo.backgroundColor)
-            color(QStringLiteral("style.logoOverlay.backgroundColor"), *logo.backgroundColor);
+        fraction("style.logoOverlay", "sizePercent", logo.sizePercent, fresh.sizePercent);
+        fraction("style.logoOverlay", "padding", logo.padding, fresh.padding);
+        if (logo.backgroundColor) color("style.logoOverlay.backgroundColor", *logo.backgroundColor);
     }
 
     // A value in 0…1; NaN, which has no nearer end, becomes `fallback`.
-    void fraction(const QString& field, double& value, double fallback) {
+    void fraction(const char* path, const char* key, double& value, double fallback) {
         const double drawn = std::isnan(value) ? fallback : std::clamp(value, 0.0, 1.0);
         if (drawn == value) return;
-        note(field, formatShortest(value), formatShortest(drawn));
+        note(path, key, formatShortest(value), formatShortest(drawn));
         value = drawn;
     }
 
-    void note(const QString& field, const QString& stored, const QString& drawn) {
-        if (corrections_) corrections_->append({field, stored, drawn});
+    void note(const char* path, const char* key, const QString& stored, const QString& drawn) {
+        if (!corrections_) return;
+        const QString field = QLatin1StringView(path) + u'.' + QLatin1StringView(key);
+        corrections_->append({field, stored, drawn});
     }
 
     QList<StyleCorrection>* corrections_;

@@ -63,3 +63,19 @@ TEST(JsonReader, RejectsMissingNullWrongTypesAndUnknownRawValues) {
     JsonReader notAnObject(QJsonValue(3));
     EXPECT_EQ(notAnObject.error().message(), "expected an object");
 }
+
+TEST(JsonReader, ReadsLongBase64WholeAndRejectsPaddingInsideIt) {
+    QByteArray bytes(3'000'001, '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 7 % 251);
+    const QString text = QString::fromLatin1(bytes.toBase64());
+    JsonReader reader(QJsonObject{{"d", text}});
+    EXPECT_EQ(reader.base64(u"d"), bytes);
+    EXPECT_TRUE(reader.ok());
+
+    // Padding that ends a whole first mebibyte of text, with more text after it.
+    QString padded = text;
+    padded[(1 << 20) - 1] = u'=';
+    JsonReader paddedReader(QJsonObject{{"d", padded}});
+    paddedReader.base64(u"d");
+    EXPECT_FALSE(paddedReader.ok());
+}
