@@ -46,11 +46,9 @@ int runCommand(const Command& command, const QStringList& arguments) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    // Qt's image readers explain on standard error why a picture was refused, libpng's errors as
-    // uncategorised warnings; the commands say it once in their own words. The tool itself
-    // reports through report(), never through Qt's logging.
-    QLoggingCategory::setFilterRules(
-        QStringLiteral("qt.gui.imageio*=false\ndefault.warning=false"));
+    // Qt's image readers explain on standard error why a picture was refused; the commands say
+    // it once in their own words.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) return usageError(QStringLiteral("no command given"));
     const QString name = arguments.takeFirst();
