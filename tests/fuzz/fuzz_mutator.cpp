@@ -1,6 +1,7 @@
 #include "fuzz_mutator.h"
 
 #include <array>
+#include <cctype>
 
 namespace vostrel::fuzzing {
 
@@ -44,6 +45,10 @@ constexpr std::array tokens{
     "0.0000001",
 };
 
+// Numbers that a well-formed document may still carry and that no editor would make.
+constexpr std::array numbers{"-100", "1e9", "1e308", "-1e308",           "4.9e-324",
+                             "-0",   "2",   "0.5",   "9007199254740993", "-9223372036854775808"};
+
 }  // namespace
 
 Mutator::Mutator(quint64 randomSeed, QList<QByteArray> seeds)
@@ -60,8 +65,20 @@ qsizetype Mutator::position(const QByteArray& input, bool end) {
     return choices == 0 ? 0 : qsizetype(random_() % choices);
 }
 
+// Keeps JSON well-formed, so the input gets past the parser into the decoders and renderers.
+void Mutator::replaceNumber(QByteArray& input) {
+    const qsizetype start = position(input);
+    qsizetype from = start;
+    while (from < input.size() && !isdigit(uchar(input[from]))) ++from;
+    if (from == input.size()) return;
+    qsizetype to = from;
+    while (to < input.size() && (isdigit(uchar(input[to])) || input[to] == '.')) ++to;
+    if (from > 0 && input[from - 1] == '-') --from;
+    input.replace(from, to - from, numbers[random_() % numbers.size()]);
+}
+
 void Mutator::mutate(QByteArray& input) {
-    switch (random_() % 6) {
+    switch (random_() % 8) {
         case 0:
             if (!input.isEmpty()) input[position(input)] ^= char(1u << (random_() % 8));
             break;
@@ -84,6 +101,10 @@ void Mutator::mutate(QByteArray& input) {
             input.insert(position(input, true), range.repeated(int(1 + random_() % 4)));
             break;
         }
+        case 5:
+        case 6:
+            replaceNumber(input);
+            break;
         default: {
             const QByteArray& other = anySeed();
             input = input.left(position(input, true)) + other.mid(position(other, true));

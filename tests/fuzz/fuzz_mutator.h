@@ -6,9 +6,10 @@
 
 namespace vostrel::fuzzing {
 
-// Random byte-level mutations of a set of seed inputs: bit flips, bytes and tokens that matter
-// to JSON and CSV, deleted and repeated ranges, and splices of two seeds. Mutants are sometimes
-// mutated further, so changes stack up. The same random seed gives the same inputs.
+// Random mutations of a set of seed inputs: bit flips, bytes and tokens that matter to JSON and
+// CSV, deleted and repeated ranges, numbers replaced by extreme ones, and splices of two seeds.
+// Mutants are sometimes mutated further, so changes stack up. The same random seed gives the same
+// inputs.
 class Mutator {
   public:
     Mutator(quint64 randomSeed, QList<QByteArray> seeds);
@@ -20,6 +21,7 @@ class Mutator {
 
   private:
     void mutate(QByteArray& input);
+    void replaceNumber(QByteArray& input);
     qsizetype position(const QByteArray& input, bool end = false);
     const QByteArray& anySeed();
 
