@@ -75,7 +75,8 @@ TEST(OutOfRangeStyle, PngAndSvgDrawTheSameScannableSymbol) {
     }
 }
 
-TEST(OutOfRangeStyle, NumbersInRangeDrawAsStoredAndTheRestIsReported) {
+// The CLI's warnings test covers what styleCorrections reports for numbers out of range.
+TEST(OutOfRangeStyle, NumbersAtTheEndsOfTheirRangesDrawAsStored) {
     QRStyle inRange;
     inRange.quietZoneModules = 2;
     inRange.foreground = {0.2, 0.0, 1.0, 0.5};
@@ -84,21 +85,6 @@ TEST(OutOfRangeStyle, NumbersInRangeDrawAsStoredAndTheRestIsReported) {
     inRange.logoOverlay->padding = 0.0;
     EXPECT_EQ(drawableStyle(inRange), inRange);
     EXPECT_TRUE(styleCorrections(inRange).isEmpty());
-
-    QRStyle hostile = inRange;
-    hostile.quietZoneModules = -100;
-    hostile.logoOverlay->sizePercent = 1e308;
-    hostile.logoOverlay->padding = std::nan("");
-    hostile.background.a = 5;
-    QStringList messages;
-    for (const StyleCorrection& correction : styleCorrections(hostile))
-        messages << correction.message();
-    EXPECT_EQ(messages, QStringList({
-                            "style.background.a 5.0 is out of range and drawn as 1.0",
-                            "style.quietZoneModules -100 is out of range and drawn as 0",
-                            "style.logoOverlay.sizePercent 1e+308 is out of range and drawn as 1.0",
-                            "style.logoOverlay.padding nan is out of range and drawn as 0.15",
-                        }));
 }
 
 }  // namespace
