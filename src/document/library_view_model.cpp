@@ -1,0 +1,141 @@
+#include "document/library_view_model.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QLocale>
+#include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "document/library_folder_loader.h"
+
+namespace vostrel {
+namespace {
+
+using LibraryItem = LibraryViewModel::LibraryItem;
+using LoadResult = std::optional<QList<LibraryItem>>;
+
+// A document name cannot leave the folder: path separators become hyphens, so a copy of
+// "../notes" is still made beside its source.
+QString fileNameFor(QString documentName) {
+    documentName.replace(u'/', u'-').replace(QChar(0), u'-');
+    return documentName + QStringLiteral(" copy.vostrel");
+}
+
+// Qt 6.4 puts the file into "files/" of the working directory when it cannot make the home
+// trash, which it cannot while the data folder (~/.local/share) is missing, as on a fresh account.
+void moveFileToTrash(const QString& path) {
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QFile::moveToTrash(path);
+}
+
+}  // namespace
+
+LibraryViewModel::LibraryViewModel(QObject* parent) : QObject(parent) {
+    const QString stored = QSettings().value(QLatin1String(folderSettingKey)).toString();
+    if (!stored.isEmpty() && QFileInfo(stored).isDir())
+        folderURL_ = QUrl::fromLocalFile(QFileInfo(stored).absoluteFilePath());
+}
+
+// A load still running has nobody to publish to; it stops at its next file.
+LibraryViewModel::~LibraryViewModel() {
+    if (cancelCurrentLoad_) *cancelCurrentLoad_ = true;
+}
+
+void LibraryViewModel::setSearchText(const QString& text) {
+    if (text == searchText_) return;
+    searchText_ = text;
+    Q_EMIT searchTextChanged();
+}
+
+QList<LibraryItem> LibraryViewModel::filteredDocuments() const {
+    if (searchText_.isEmpty()) return documents_;
+    const QLocale locale;
+    const QString wanted = locale.toLower(searchText_);
+    QList<LibraryItem> found;
+    for (const LibraryItem& item : documents_) {
+        if (locale.toLower(item.name).contains(wanted)) found << item;
+    }
+    return found;
+}
+
+void LibraryViewModel::chooseFolder() {
+    if (!folderPicker_) return;
+    folderPicker_([model = QPointer(this)](const QString& folder) {
+        if (model && !folder.isEmpty()) model->useFolder(folder);
+    });
+}
+
+void LibraryViewModel::useFolder(const QString& folder) {
+    const QString absolute = QFileInfo(folder).absoluteFilePath();
+    QSettings().setValue(QLatin1String(folderSettingKey), absolute);
+    setFolder(absolute);
+    loadDocuments();
+}
+
+void LibraryViewModel::setFolder(const QString& folder) {
+    const QUrl url = QUrl::fromLocalFile(folder);
+    if (folderURL_ == url) return;
+    folderURL_ = url;
+    Q_EMIT folderURLChanged();
+}
+
+void LibraryViewModel::loadDocuments() {
+    if (!folderURL_) return;
+    if (cancelCurrentLoad_) *cancelCurrentLoad_ = true;
+    auto cancelled = std::make_shared<std::atomic_bool>(false);
+    cancelCurrentLoad_ = cancelled;
+    const quint64 load = ++latestLoad_;
+    trashedDuringLoad_.clear();
+    auto* watcher = new QFutureWatcher<LoadResult>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, load] {
+        watcher->deleteLater();
+        if (load != latestLoad_) return;
+        cancelCurrentLoad_.reset();
+        LoadResult result = watcher->result();
+        if (result) {
+            result->removeIf(
+                [this](const LibraryItem& item) { return trashedDuringLoad_.contains(item.url); });
+            setDocuments(std::move(*result));
+        }
+        trashedDuringLoad_.clear();
+        setLoading(false);
+    });
+    setLoading(true);
+    watcher->setFuture(
+        QtConcurrent::run([folder = folderURL_->toLocalFile(), cancelled]() -> LoadResult {
+            return loadLibraryFolder(folder, *cancelled);
+        }));
+}
+
+void LibraryViewModel::duplicateDocument(const LibraryItem& item) {
+    const QFileInfo source(item.url.toLocalFile());
+    // QFile::copy never replaces an existing file; a second duplicate simply does not happen.
+    QFile::copy(source.filePath(), source.dir().filePath(fileNameFor(item.name)));
+    loadDocuments();
+}
+
+void LibraryViewModel::deleteDocument(const LibraryItem& item) {
+    moveFileToTrash(item.url.toLocalFile());
+    if (loading_) trashedDuringLoad_ << item.url;
+    QList<LibraryItem> remaining = documents_;
+    remaining.removeIf([&](const LibraryItem& entry) { return entry.url == item.url; });
+    setDocuments(std::move(remaining));
+}
+
+void LibraryViewModel::setDocuments(QList<LibraryItem> documents) {
+    if (documents == documents_) return;
+    documents_ = std::move(documents);
+    Q_EMIT documentsChanged();
+}
+
+void LibraryViewModel::setLoading(bool loading) {
+    if (loading == loading_) return;
+    loading_ = loading;
+    Q_EMIT loadingChanged();
+}
+
+}  // namespace vostrel
