@@ -122,12 +122,13 @@ void LibraryViewModel::deleteDocument(const LibraryItem& item) {
     moveFileToTrash(item.url.toLocalFile());
     if (loading_) trashedDuringLoad_ << item.url;
     QList<LibraryItem> remaining = documents_;
-    remaining.removeIf([&](const LibraryItem& entry) { return entry.url == item.url; });
-    setDocuments(std::move(remaining));
+    if (remaining.removeIf([&](const LibraryItem& entry) { return entry.url == item.url; }) > 0)
+        setDocuments(std::move(remaining));
 }
 
+// Every load publishes: telling a new list from the old one would compare every thumbnail's
+// pixels, which costs more on the main thread than showing the list again.
 void LibraryViewModel::setDocuments(QList<LibraryItem> documents) {
-    if (documents == documents_) return;
     documents_ = std::move(documents);
     Q_EMIT documentsChanged();
 }
