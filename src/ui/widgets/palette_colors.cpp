@@ -9,6 +9,11 @@ QColor withAlpha(QColor color, float alpha) {
     return color;
 }
 
+QColor tertiaryLabelColor(const QPalette& palette) {
+    const QColor secondary = palette.color(QPalette::PlaceholderText);
+    return withAlpha(secondary, secondary.alphaF() * 0.6f);
+}
+
 void paintTintedCard(QPainter& painter, const QRectF& rect, const QColor& tint, qreal radius) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
