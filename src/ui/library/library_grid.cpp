@@ -24,7 +24,7 @@ LibraryGrid::LibraryGrid(QWidget* parent) : QListView(parent) {
     viewport()->setBackgroundRole(QPalette::Window);
     // Each cell holds half the spacing on either side of its tile; the margins make up the rest
     // of the padding around the grid. Rows keep their spacing below the tile.
-    setViewportMargins(spacing / 2, spacing, spacing / 2, 0);
+    setViewportMargins(tileSpacing / 2, tileSpacing, tileSpacing / 2, 0);
     layOutColumns();
 }
 
@@ -34,11 +34,13 @@ bool LibraryGrid::viewportEvent(QEvent* event) {
 }
 
 void LibraryGrid::layOutColumns() {
-    const int width = viewport()->width();
-    columns_ = std::max(1, width / (minimumColumnWidth + spacing));
+    // QListView lays a wrapping grid out in the viewport's width less the vertical scroll bar's,
+    // whether the bar shows or not; cells sized to the full width would wrap one column early.
+    const int width = maximumViewportSize().width() - verticalScrollBar()->sizeHint().width();
+    columns_ = std::max(1, width / (minimumColumnWidth + tileSpacing));
     const int tileHeight = DocumentThumbnailView::tileSize(font()).height();
-    const QSize cell(std::max(minimumColumnWidth + spacing, width / columns_),
-                     tileHeight + spacing);
+    const QSize cell(std::max(minimumColumnWidth + tileSpacing, width / columns_),
+                     tileHeight + tileSpacing);
     if (gridSize() != cell) setGridSize(cell);
 }
 

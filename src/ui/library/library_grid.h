@@ -11,7 +11,7 @@ class LibraryGrid : public QListView {
 
   public:
     static constexpr int minimumColumnWidth = 180;
-    static constexpr int spacing = 16;
+    static constexpr int tileSpacing = 16;
 
     explicit LibraryGrid(QWidget* parent = nullptr);
 
