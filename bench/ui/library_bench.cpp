@@ -11,10 +11,13 @@
 
 #include "document/document_file.h"
 #include "document/library_view_model.h"
+#include "ui/library/library_grid.h"
+#include "ui/library/library_view.h"
 
 // The library window's load of a folder of 1,000 documents: listing, reading, symbols and
-// thumbnails until the list is published, in wall-clock time, with the longest time the main
-// thread's event loop went without running (what the user would feel as a stall).
+// thumbnails until the grid on screen shows the new list, in wall-clock time, with the longest
+// time the main thread's event loop went without running (what the user would feel as a stall,
+// publishing and laying out the grid included).
 
 namespace {
 
@@ -52,12 +55,15 @@ void writeLibraryFolder(const QString& folder, int count) {
     }
 }
 
-// Runs the event loop until the model has published, noting the longest gap between two turns
-// of a 1 ms timer.
-qint64 loadWatchingTheEventLoop(LibraryViewModel& model) {
+// Runs the event loop until the model has published and the grid has been painted with it,
+// noting the longest gap between two turns of a 1 ms timer.
+qint64 loadWatchingTheEventLoop(LibraryView& view) {
+    LibraryViewModel& model = *view.model();
     QEventLoop loop;
     QObject::connect(&model, &LibraryViewModel::loadingChanged, &loop, [&] {
-        if (!model.isLoading()) loop.quit();
+        if (model.isLoading()) return;
+        view.grid()->viewport()->repaint();
+        loop.quit();
     });
     QElapsedTimer sinceLastTurn;
     qint64 longestGap = 0;
@@ -79,11 +85,16 @@ void library_load_1000_documents(benchmark::State& state) {
     writeLibraryFolder(folder.path(), 1000);
     // Remembered as by an earlier run, so that the model starts with the folder but no load.
     QSettings().setValue(QLatin1String(LibraryViewModel::folderSettingKey), folder.path());
-    LibraryViewModel model;
+    LibraryView view(new LibraryViewModel);
+    view.resize(900, 640);
+    view.show();
+    // Showing the window starts a load; the timed ones start from its list.
+    loadWatchingTheEventLoop(view);
     qint64 longestStall = 0;
     for (auto _ : state) {
-        longestStall = std::max(longestStall, loadWatchingTheEventLoop(model));
-        if (model.documents().size() != 1000) state.SkipWithError("not every document was listed");
+        longestStall = std::max(longestStall, loadWatchingTheEventLoop(view));
+        if (view.model()->documents().size() != 1000)
+            state.SkipWithError("not every document was listed");
     }
     state.counters["longest main-thread stall ms"] = double(longestStall);
 }
