@@ -35,12 +35,14 @@ void moveFileToTrash(const QString& path) {
 }  // namespace
 
 LibraryViewModel::LibraryViewModel(QObject* parent) : QObject(parent) {
+    loadExecutor_.setMaxThreadCount(1);
     const QString stored = QSettings().value(QLatin1String(folderSettingKey)).toString();
     if (!stored.isEmpty() && QFileInfo(stored).isDir())
         folderURL_ = QUrl::fromLocalFile(QFileInfo(stored).absoluteFilePath());
 }
 
-// A load still running has nobody to publish to; it stops at its next file.
+// A load still running has nobody to publish to: it stops at its next file, and the executor
+// waits for that before the model goes.
 LibraryViewModel::~LibraryViewModel() {
     if (cancelCurrentLoad_) *cancelCurrentLoad_ = true;
 }
@@ -105,8 +107,8 @@ void LibraryViewModel::loadDocuments() {
         setLoading(false);
     });
     setLoading(true);
-    watcher->setFuture(
-        QtConcurrent::run([folder = folderURL_->toLocalFile(), cancelled]() -> LoadResult {
+    watcher->setFuture(QtConcurrent::run(
+        &loadExecutor_, [folder = folderURL_->toLocalFile(), cancelled]() -> LoadResult {
             return loadLibraryFolder(folder, *cancelled);
         }));
 }

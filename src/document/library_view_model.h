@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <QUrl>
 #include <QUuid>
 #include <atomic>
@@ -84,6 +85,9 @@ class LibraryViewModel : public QObject {
     QString searchText_;
     std::optional<QUrl> folderURL_;
     FolderPicker folderPicker_;
+    // Loads run one at a time on a thread of the model's own, not on the global pool that other
+    // work briefly waits for; a superseded load stops at its next file.
+    QThreadPool loadExecutor_;
     quint64 latestLoad_ = 0;
     std::shared_ptr<std::atomic_bool> cancelCurrentLoad_;
     // Files trashed since the newest load started, which it may have listed before they went.
