@@ -7,9 +7,9 @@
 #include <QLocale>
 #include <QPointer>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "common/file_path.h"
 #include "document/library_folder_loader.h"
 
 namespace vostrel {
@@ -23,13 +23,6 @@ using LoadResult = std::optional<QList<LibraryItem>>;
 QString fileNameFor(QString documentName) {
     documentName.replace(u'/', u'-').replace(QChar(0), u'-');
     return documentName + QStringLiteral(" copy.vostrel");
-}
-
-// Qt 6.4 puts the file into "files/" of the working directory when it cannot make the home
-// trash, which it cannot while the data folder (~/.local/share) is missing, as on a fresh account.
-void moveFileToTrash(const QString& path) {
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    QFile::moveToTrash(path);
 }
 
 }  // namespace
@@ -120,8 +113,11 @@ void LibraryViewModel::duplicateDocument(const LibraryItem& item) {
     loadDocuments();
 }
 
+// A file that could not be trashed keeps its tile: taking it away would tell the user it was
+// deleted while it is still there.
 void LibraryViewModel::deleteDocument(const LibraryItem& item) {
-    moveFileToTrash(item.url.toLocalFile());
+    const QString path = item.url.toLocalFile();
+    if (!moveFileToTrash(path) && QFileInfo::exists(path)) return;
     if (loading_) trashedDuringLoad_ << item.url;
     QList<LibraryItem> remaining = documents_;
     if (remaining.removeIf([&](const LibraryItem& entry) { return entry.url == item.url; }) > 0)

@@ -67,7 +67,8 @@ class LibraryViewModel : public QObject {
     // existing file, then reloads.
     void duplicateDocument(const LibraryItem& item);
     // Moves the item's file to the desktop's trash and removes its entry (only that file's, even
-    // when another entry shares its id) without reloading.
+    // when another entry shares its id) without reloading. When the file cannot be trashed, its
+    // entry stays.
     void deleteDocument(const LibraryItem& item);
 
   Q_SIGNALS:

@@ -201,6 +201,24 @@ TEST_F(Library, DeletingOneOfTwoEntriesWithOneIdKeepsTheOther) {
     EXPECT_FALSE(QDir("files").exists()) << "never into the working directory";
 }
 
+TEST_F(Library, ADocumentThatCannotReachTheTrashStaysWhereItIsAndListed) {
+    const QString source =
+        write(folder_, "chirp.vostrel", documentNamed("violet-chirp-7", "https://example.com/"));
+    const auto model = loadedModel();
+    // No trash can be made under a data folder that is a regular file.
+    const QString dataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    QDir().mkpath(QFileInfo(dataFolder).path());
+    writeBytes(dataFolder, "in the way");
+
+    model->deleteDocument(model->documents().first());
+    QFile::remove(dataFolder);
+    EXPECT_TRUE(QFile::exists(source));
+    EXPECT_EQ(model->documents().size(), 1);
+    EXPECT_FALSE(QDir("files").exists() || QDir("info").exists())
+        << "nothing left in the working directory";
+}
+
 TEST_F(Library, RemembersTheFolderAcrossRestarts) {
     write(folder_, "chirp.vostrel", documentNamed("violet-chirp-7", "https://example.com/"));
     loadedModel();
