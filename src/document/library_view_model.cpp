@@ -1,5 +1,6 @@
 #include "document/library_view_model.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,6 +30,14 @@ QString fileNameFor(QString documentName) {
 
 LibraryViewModel::LibraryViewModel(QObject* parent) : QObject(parent) {
     loadExecutor_.setMaxThreadCount(1);
+    // Windows still open at quit are never deleted, and a load drawing thumbnails after the
+    // application object has gone would crash; it stops when the application quits.
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        connect(application, &QCoreApplication::aboutToQuit, this, [this] {
+            stopLoading();
+            loadExecutor_.waitForDone();
+        });
+    }
     const QString stored = QSettings().value(QLatin1String(folderSettingKey)).toString();
     if (!stored.isEmpty() && QFileInfo(stored).isDir())
         folderURL_ = QUrl::fromLocalFile(QFileInfo(stored).absoluteFilePath());
@@ -37,6 +46,10 @@ LibraryViewModel::LibraryViewModel(QObject* parent) : QObject(parent) {
 // A load still running has nobody to publish to: it stops at its next file, and the executor
 // waits for that before the model goes.
 LibraryViewModel::~LibraryViewModel() {
+    stopLoading();
+}
+
+void LibraryViewModel::stopLoading() {
     if (cancelCurrentLoad_) *cancelCurrentLoad_ = true;
 }
 
@@ -80,7 +93,7 @@ void LibraryViewModel::setFolder(const QString& folder) {
 
 void LibraryViewModel::loadDocuments() {
     if (!folderURL_) return;
-    if (cancelCurrentLoad_) *cancelCurrentLoad_ = true;
+    stopLoading();
     auto cancelled = std::make_shared<std::atomic_bool>(false);
     cancelCurrentLoad_ = cancelled;
     const quint64 load = ++latestLoad_;

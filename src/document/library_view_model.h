@@ -81,6 +81,8 @@ class LibraryViewModel : public QObject {
     void setDocuments(QList<LibraryItem> documents);
     void setLoading(bool loading);
     void setFolder(const QString& folder);
+    // Tells the running load, if any, to stop at its next file; it will not publish.
+    void stopLoading();
 
     QList<LibraryItem> documents_;
     QString searchText_;

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStackedWidget>
@@ -82,6 +83,7 @@ LibraryView::LibraryView(LibraryViewModel* model, QWidget* parent)
     connect(model_, &LibraryViewModel::searchTextChanged, this, &LibraryView::showTiles);
     connect(model_, &LibraryViewModel::folderURLChanged, this, &LibraryView::showState);
     connect(model_, &LibraryViewModel::loadingChanged, this, &LibraryView::showState);
+    connect(model_, &LibraryViewModel::loadingChanged, this, &LibraryView::showLoading);
     connect(grid_, &QAbstractItemView::activated, this, &LibraryView::open);
     connect(grid_, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
         const QModelIndex index = grid_->indexAt(position);
@@ -100,6 +102,21 @@ void LibraryView::buildToolbar() {
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
+    auto* busy = new QProgressBar;
+    busy->setRange(0, 0);
+    busy->setTextVisible(false);
+    busy->setFixedSize(72, 8);
+    busy->setAccessibleName(tr("Reading documents"));
+    loadingIndicator_ = toolbar->addWidget(busy);
+    loadingIndicator_->setVisible(false);
+    // Only a load long enough to notice shows it; a quick one would only make it flicker.
+    loadingDelay_.setSingleShot(true);
+    loadingDelay_.setInterval(300);
+    connect(&loadingDelay_, &QTimer::timeout, loadingIndicator_,
+            [this] { loadingIndicator_->setVisible(model_->isLoading()); });
+    auto* gap = new QWidget;
+    gap->setFixedWidth(8);
+    toolbar->addWidget(gap);
     search_ = new QLineEdit;
     search_->setPlaceholderText(tr("Search documents"));
     search_->setAccessibleName(tr("Search documents"));
@@ -141,6 +158,15 @@ LibraryView::State LibraryView::state() const {
 
 void LibraryView::showState() {
     pages_->setCurrentIndex(int(state()));
+}
+
+void LibraryView::showLoading() {
+    if (model_->isLoading()) {
+        loadingDelay_.start();
+    } else {
+        loadingDelay_.stop();
+        loadingIndicator_->setVisible(false);
+    }
 }
 
 void LibraryView::showTiles() {

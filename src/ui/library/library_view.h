@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 
 #include "document/library_view_model.h"
@@ -36,6 +37,8 @@ class LibraryView : public QMainWindow {
     DocumentThumbnailView* tileView() const { return tileView_; }
     QLineEdit* searchField() const { return search_; }
     QAction* chooseFolderAction() const { return chooseFolder_; }
+    // The toolbar's busy indicator, shown while a load has run longer than a moment.
+    QAction* loadingIndicator() const { return loadingIndicator_; }
     // The menu of a tile: "Duplicate", a separator, "Delete"; not yet shown, deleted on close.
     QMenu* makeTileMenu(const QModelIndex& index);
 
@@ -53,6 +56,7 @@ class LibraryView : public QMainWindow {
     void pickFolder(std::function<void(const QString&)> chosen);
     void showTiles();
     void showState();
+    void showLoading();
     void open(const QModelIndex& index);
 
     LibraryViewModel* model_;
@@ -62,6 +66,8 @@ class LibraryView : public QMainWindow {
     QStackedWidget* pages_;
     QLineEdit* search_ = nullptr;
     QAction* chooseFolder_ = nullptr;
+    QAction* loadingIndicator_ = nullptr;
+    QTimer loadingDelay_;
 };
 
 }  // namespace vostrel
