@@ -102,6 +102,20 @@ void LibraryView::buildToolbar() {
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     toolbar->addWidget(spacer);
+    addLoadingIndicator(toolbar);
+    auto* gap = new QWidget;
+    gap->setFixedWidth(8);
+    toolbar->addWidget(gap);
+    search_ = new QLineEdit;
+    search_->setPlaceholderText(tr("Search documents"));
+    search_->setAccessibleName(tr("Search documents"));
+    search_->setClearButtonEnabled(true);
+    search_->setFixedWidth(240);
+    connect(search_, &QLineEdit::textChanged, model_, &LibraryViewModel::setSearchText);
+    toolbar->addWidget(search_);
+}
+
+void LibraryView::addLoadingIndicator(QToolBar* toolbar) {
     auto* busy = new QProgressBar;
     busy->setRange(0, 0);
     busy->setTextVisible(false);
@@ -114,16 +128,6 @@ void LibraryView::buildToolbar() {
     loadingDelay_.setInterval(300);
     connect(&loadingDelay_, &QTimer::timeout, loadingIndicator_,
             [this] { loadingIndicator_->setVisible(model_->isLoading()); });
-    auto* gap = new QWidget;
-    gap->setFixedWidth(8);
-    toolbar->addWidget(gap);
-    search_ = new QLineEdit;
-    search_->setPlaceholderText(tr("Search documents"));
-    search_->setAccessibleName(tr("Search documents"));
-    search_->setClearButtonEnabled(true);
-    search_->setFixedWidth(240);
-    connect(search_, &QLineEdit::textChanged, model_, &LibraryViewModel::setSearchText);
-    toolbar->addWidget(search_);
 }
 
 QWidget* LibraryView::buildNoFolderPage() {

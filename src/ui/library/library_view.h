@@ -10,6 +10,7 @@ class QAction;
 class QLineEdit;
 class QMenu;
 class QStackedWidget;
+class QToolBar;
 
 namespace vostrel {
 
@@ -51,6 +52,7 @@ class LibraryView : public QMainWindow {
 
   private:
     void buildToolbar();
+    void addLoadingIndicator(QToolBar* toolbar);
     QWidget* buildNoFolderPage();
     QWidget* buildNoDocumentsPage();
     void pickFolder(std::function<void(const QString&)> chosen);
