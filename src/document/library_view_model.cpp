@@ -101,22 +101,24 @@ void LibraryViewModel::loadDocuments() {
     auto* watcher = new QFutureWatcher<LoadResult>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, load] {
         watcher->deleteLater();
-        if (load != latestLoad_) return;
-        cancelCurrentLoad_.reset();
-        LoadResult result = watcher->result();
-        if (result) {
-            result->removeIf(
-                [this](const LibraryItem& item) { return trashedDuringLoad_.contains(item.url); });
-            setDocuments(std::move(*result));
-        }
-        trashedDuringLoad_.clear();
-        setLoading(false);
+        if (load == latestLoad_) finishLoad(watcher->result());
     });
     setLoading(true);
     watcher->setFuture(QtConcurrent::run(
         &loadExecutor_, [folder = folderURL_->toLocalFile(), cancelled]() -> LoadResult {
             return loadLibraryFolder(folder, *cancelled);
         }));
+}
+
+void LibraryViewModel::finishLoad(std::optional<QList<LibraryItem>> items) {
+    cancelCurrentLoad_.reset();
+    if (items) {
+        items->removeIf(
+            [this](const LibraryItem& item) { return trashedDuringLoad_.contains(item.url); });
+        setDocuments(std::move(*items));
+    }
+    trashedDuringLoad_.clear();
+    setLoading(false);
 }
 
 void LibraryViewModel::duplicateDocument(const LibraryItem& item) {

@@ -78,6 +78,8 @@ class LibraryViewModel : public QObject {
     void loadingChanged();
 
   private:
+    // Publishes the newest load's list (nothing when the folder could not be listed).
+    void finishLoad(std::optional<QList<LibraryItem>> items);
     void setDocuments(QList<LibraryItem> documents);
     void setLoading(bool loading);
     void setFolder(const QString& folder);
