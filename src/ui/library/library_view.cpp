@@ -15,6 +15,7 @@
 #include "ui/library/library_grid.h"
 #include "ui/library/library_tile_model.h"
 #include "ui/widgets/button_styles.h"
+#include "ui/widgets/dialog_folder.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/palette_colors.h"
@@ -200,7 +201,9 @@ void LibraryView::pickFolder(std::function<void(const QString&)> chosen) {
     dialog->setFileMode(QFileDialog::Directory);
     dialog->setOption(QFileDialog::ShowDirsOnly);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    if (const auto& folder = model_->folderURL()) dialog->setDirectory(folder->toLocalFile());
+    const auto& folder = model_->folderURL();
+    dialog->setDirectory(folder ? folder->toLocalFile()
+                                : dialogStartFolder(QStandardPaths::DocumentsLocation));
     connect(dialog, &QFileDialog::fileSelected, this, std::move(chosen));
     dialog->open();
 }
