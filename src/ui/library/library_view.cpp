@@ -191,8 +191,10 @@ QMenu* LibraryView::makeTileMenu(const QModelIndex& index) {
     connect(menu->addAction(tr("Duplicate")), &QAction::triggered, model_,
             [this, item] { model_->duplicateDocument(item); });
     menu->addSeparator();
-    connect(menu->addAction(tr("Delete")), &QAction::triggered, model_,
-            [this, item] { model_->deleteDocument(item); });
+    // Drawn in the destructive colour: it asks no confirmation.
+    QAction* remove = menu->addAction(
+        symbolIcon(QStringLiteral("trash"), destructiveColor(palette())), tr("Delete"));
+    connect(remove, &QAction::triggered, model_, [this, item] { model_->deleteDocument(item); });
     return menu;
 }
 

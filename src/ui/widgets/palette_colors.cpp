@@ -40,6 +40,10 @@ QColor warningColor(const QPalette& palette) {
     return isDarkPalette(palette) ? QColor(0xff, 0xd6, 0x0a) : QColor(0xc9, 0x8a, 0x00);
 }
 
+QColor destructiveColor(const QPalette& palette) {
+    return isDarkPalette(palette) ? QColor(0xff, 0x5c, 0x52) : QColor(0xc9, 0x2a, 0x2a);
+}
+
 QColor successColor(const QPalette& palette) {
     return isDarkPalette(palette) ? QColor(0x30, 0xd1, 0x58) : QColor(0x24, 0x8a, 0x3d);
 }

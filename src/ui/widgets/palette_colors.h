@@ -14,6 +14,8 @@ QColor accentColor(const QPalette& palette);
 QColor cyanColor(const QPalette& palette);
 QColor warningColor(const QPalette& palette);
 QColor successColor(const QPalette& palette);
+// For commands that destroy something, such as Delete.
+QColor destructiveColor(const QPalette& palette);
 
 // A step quieter than the placeholder colour, which secondary labels use: for large decorative
 // symbols and small print.
