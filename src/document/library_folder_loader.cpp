@@ -51,9 +51,13 @@ std::optional<QStringList> libraryDocumentFiles(const QString& folder) {
     QStringList names =
         dir.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.removeIf([](const QString& name) { return QFileInfo(name).suffix() != u"vostrel"; });
+    // By name without the extension, so that "poster.vostrel" comes before "poster copy.vostrel".
     QCollator collator;
     collator.setNumericMode(true);
-    std::sort(names.begin(), names.end(), collator);
+    std::sort(names.begin(), names.end(), [&](const QString& left, const QString& right) {
+        return collator.compare(QFileInfo(left).completeBaseName(),
+                                QFileInfo(right).completeBaseName()) < 0;
+    });
     QStringList paths;
     paths.reserve(names.size());
     for (const QString& name : names) paths << dir.filePath(name);

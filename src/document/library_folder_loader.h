@@ -12,8 +12,8 @@
 namespace vostrel {
 
 // The document files of a folder: its direct entries whose extension is exactly "vostrel"
-// (a.VOSTREL is not one), hidden ones included, in file-name order; nothing when the folder
-// cannot be listed.
+// (a.VOSTREL is not one), hidden ones included, ordered by name (numbers by value); nothing when
+// the folder cannot be listed.
 std::optional<QStringList> libraryDocumentFiles(const QString& folder);
 
 // The library's picture of a symbol: LibraryViewModel::thumbnailEdge pixels square.

@@ -151,15 +151,16 @@ TEST_F(Library, SearchIgnoresCaseButNotSpaces) {
 
 TEST_F(Library, DuplicatesOnceAndNeverOverwrites) {
     const QString source =
-        write(folder_, "chirp.vostrel", documentNamed("violet-chirp-7", "https://example.com/"));
+        write(folder_, "violet-chirp-7.vostrel", documentNamed("violet-chirp-7", "https://x.se/"));
     const auto model = loadedModel();
     model->duplicateDocument(model->documents().first());
     ASSERT_TRUE(finishLoading(*model));
 
     const QString copy = folder_.filePath("violet-chirp-7 copy.vostrel");
     EXPECT_EQ(readBytes(copy), readBytes(source));
+    // The copy follows its source.
     EXPECT_EQ(fileNamesOf(model->documents()),
-              QStringList({"chirp.vostrel", "violet-chirp-7 copy.vostrel"}));
+              QStringList({"violet-chirp-7.vostrel", "violet-chirp-7 copy.vostrel"}));
     EXPECT_EQ(model->documents()[0].id, model->documents()[1].id);
     EXPECT_EQ(model->documents()[0].name, model->documents()[1].name);
 
