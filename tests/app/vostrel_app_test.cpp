@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/document_controller.h"
 #include "app/document_window.h"
@@ -99,6 +102,21 @@ void pressLibraryShortcut(QWidget* window) {
     window->activateWindow();
     (void)QTest::qWaitForWindowActive(window);
     QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// What the context menu of a right click in the window's corner offers.
+QStringList rightClickMenu(QWidget* window) {
+    QStringList offered;
+    QTimer::singleShot(0, window, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* action : menu->actions()) offered << action->text();
+        menu->close();
+    });
+    const QPoint corner(8, 8);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, corner, window->mapToGlobal(corner));
+    QApplication::sendEvent(window, &rightClick);
+    return offered;
 }
 
 // Double-clicks the library's first tile once the folder has been read.
@@ -214,6 +232,7 @@ TEST(LibraryWindow, OneLibraryOpensFromEveryWindowAndItsTilesOpenDocuments) {
     QSettings().setValue(LibraryViewModel::folderSettingKey, launched.dir.path());
     launched.app->launch({});
     QPointer<WelcomeView> welcome = launched.welcome();
+    EXPECT_EQ(rightClickMenu(welcome), QStringList({"Library"}));
     pressLibraryShortcut(welcome);
     ASSERT_EQ(visible<LibraryView>().size(), 1);
     LibraryView* library = visible<LibraryView>()[0];
