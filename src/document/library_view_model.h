@@ -63,8 +63,8 @@ class LibraryViewModel : public QObject {
     // Reads the folder again off the main thread. When loads overlap, only the newest publishes;
     // a folder that cannot be listed keeps the current list.
     void loadDocuments();
-    // Copies the file byte for byte to "<name> copy.vostrel" beside it, never replacing an
-    // existing file, then reloads.
+    // Copies the file byte for byte to "<name> copy.vostrel" beside it (a "/" in the name becomes
+    // "-"), never replacing an existing file, then reloads.
     void duplicateDocument(const LibraryItem& item);
     // Moves the item's file to the desktop's trash and removes its entry (only that file's, even
     // when another entry shares its id) without reloading. When the file cannot be trashed, its
