@@ -19,6 +19,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless GUI, screenshots and SVG rendering in tests
   xvfb xauth fonts-dejavu-core librsvg2-bin qt6-qpa-plugins
+  # the GLU tessellator that triangulates the caps of extruded 3D shapes
+  libglu1-mesa-dev
 )
 
 missing=()
