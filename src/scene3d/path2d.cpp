@@ -10,11 +10,11 @@ namespace {
 constexpr int cornerSteps = 12;   // per quarter turn of a rounded corner
 constexpr int ellipseSteps = 64;  // per full turn
 
-// A point of a continuous corner: a superellipse quadrant with exponent 2.5 between the corner's
-// two tangent points, centred on the corner's inner point and turning counter-clockwise from
-// `startAngle`.
-QPointF cornerPoint(const QPointF& center, double radius, double startAngle, int step) {
-    constexpr double exponent = 2.0 / 2.5;
+// A point of a continuous corner: a superellipse quadrant between the corner's two tangent points,
+// centred on the corner's inner point and turning counter-clockwise from `startAngle`.
+QPointF cornerPoint(const QPointF& center, double radius, double power, double startAngle,
+                    int step) {
+    const double exponent = 2.0 / power;
     const double angle = startAngle + M_PI / 2.0 * step / cornerSteps;
     const double c = std::cos(angle);
     const double s = std::sin(angle);
@@ -37,8 +37,12 @@ Path2D Path2D::rectangle(const QRectF& rect) {
 // QRectF's top is its smallest y, which in this y-up plane is the bottom edge.
 Path2D Path2D::roundedRectangle(const QRectF& rect, double cornerRadius) {
     const QRectF r = rect.normalized();
-    const double radius = std::min({cornerRadius, r.width() / 2.0, r.height() / 2.0});
+    const double largest = std::min(r.width(), r.height()) / 2.0;
+    const double radius = std::min(cornerRadius, largest);
     if (!(radius > 0.0)) return rectangle(r);
+    // Superellipse corners (power 2.5) ease into the sides; towards the largest radius they turn
+    // circular, so a fully rounded square is a circle, as in the flat pictures.
+    const double power = 2.5 - 0.5 * radius / largest;
     const QPointF centers[] = {{r.right() - radius, r.top() + radius},
                                {r.right() - radius, r.bottom() - radius},
                                {r.left() + radius, r.bottom() - radius},
@@ -47,7 +51,7 @@ Path2D Path2D::roundedRectangle(const QRectF& rect, double cornerRadius) {
     for (int corner = 0; corner < 4; ++corner) {
         const double startAngle = -M_PI / 2.0 + corner * M_PI / 2.0;
         for (int step = 0; step <= cornerSteps; ++step) {
-            contour.push_back(cornerPoint(centers[corner], radius, startAngle, step));
+            contour.push_back(cornerPoint(centers[corner], radius, power, startAngle, step));
         }
     }
     Path2D path;

@@ -14,8 +14,9 @@ class Path2D {
     using Contour = std::vector<QPointF>;
 
     static Path2D rectangle(const QRectF& rect);
-    // Corners shaped as a superellipse blend, which joins the straight sides without the visible
-    // kink of a circular arc. The radius is limited to half the shorter side.
+    // Continuous corners: superellipse quadrants that join the straight sides without the visible
+    // kink of a circular arc, turning into circular ones as the radius reaches half the shorter
+    // side (to which it is limited).
     static Path2D roundedRectangle(const QRectF& rect, double cornerRadius);
     static Path2D ellipse(const QRectF& rect);
 

@@ -5,35 +5,11 @@
 
 #include "scene3d/box_mesh.h"
 #include "scene3d/extrusion.h"
+#include "scene3d/mesh_measures.h"
 
 namespace vostrel {
+using namespace testing;
 namespace {
-
-// Sum of the triangles' areas projected on the x-y plane, counting only those facing +z.
-double frontCapArea(const Mesh& mesh) {
-    double area = 0.0;
-    for (size_t i = 0; i + 2 < mesh.indices.size(); i += 3) {
-        const MeshVertex& a = mesh.vertices[mesh.indices[i]];
-        const MeshVertex& b = mesh.vertices[mesh.indices[i + 1]];
-        const MeshVertex& c = mesh.vertices[mesh.indices[i + 2]];
-        if (a.normal.z() < 0.99f) continue;
-        area += QVector3D::crossProduct(b.position - a.position, c.position - a.position).z() / 2;
-    }
-    return area;
-}
-
-// Every triangle winds counter-clockwise seen from the side its normals point to.
-void expectOutwardWinding(const Mesh& mesh) {
-    for (size_t i = 0; i + 2 < mesh.indices.size(); i += 3) {
-        const MeshVertex& a = mesh.vertices[mesh.indices[i]];
-        const MeshVertex& b = mesh.vertices[mesh.indices[i + 1]];
-        const MeshVertex& c = mesh.vertices[mesh.indices[i + 2]];
-        const QVector3D face =
-            QVector3D::crossProduct(b.position - a.position, c.position - a.position);
-        if (face.length() < 1e-7f) continue;
-        ASSERT_GT(QVector3D::dotProduct(face, a.normal + b.normal + c.normal), 0.0f) << i;
-    }
-}
 
 TEST(BoxMeshTest, RoundedEdgesLieOnTheRoundingAndFaceOutwards) {
     const MeshHandle box = generateBox({2, 2, 1}, 0.3f);
