@@ -21,6 +21,8 @@ packages=(
   xvfb xauth fonts-dejavu-core librsvg2-bin qt6-qpa-plugins
   # the GLU tessellator that triangulates the caps of extruded 3D shapes
   libglu1-mesa-dev
+  # Mesa's software OpenGL, with which the 3D tests draw under Xvfb
+  libgl1-mesa-dri
 )
 
 missing=()

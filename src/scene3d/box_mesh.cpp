@@ -78,6 +78,7 @@ MeshHandle generateBox(const QVector3D& size, float cornerRadius, int roundingSt
     const BoxShape box{half - QVector3D(radius, radius, radius), radius,
                        std::max(roundingSteps, 1)};
     auto mesh = std::make_shared<Mesh>();
+    mesh->box = BoxDescription{size, radius};
     for (int axis = 0; axis < 3; ++axis) {
         addFace(*mesh, box, axis, 1.0f);
         addFace(*mesh, box, axis, -1.0f);

@@ -3,6 +3,7 @@
 #include <QVector3D>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vostrel {
@@ -24,11 +25,20 @@ struct MeshVertex {
     QVector3D normal;
 };
 
-// An indexed triangle list; triangles wind counter-clockwise seen from outside.
+// What a generated box was made from, so that a renderer can remake it with fewer rounding steps
+// when its corners cover only a pixel or two.
+struct BoxDescription {
+    QVector3D size;
+    float cornerRadius = 0.0f;
+};
+
+// An indexed triangle list; triangles wind counter-clockwise seen from outside. Textures map flat
+// onto the x-y extent of the bounds, the picture's top row at the largest y.
 struct Mesh {
     std::vector<MeshVertex> vertices;
     std::vector<std::uint32_t> indices;
     Bounds bounds;
+    std::optional<BoxDescription> box;  // set for generated boxes
 
     // Appends a vertex and grows the bounds; returns its index.
     std::uint32_t addVertex(const QVector3D& position, const QVector3D& normal);
