@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
 #include <QImage>
 
 #include "engine/qr_engine.h"
@@ -27,10 +28,19 @@ QRStyle decoratedStyle() {
     return style;
 }
 
+// Bytes allocated on the heap and not yet freed.
+double heapBytesInUse() {
+    return double(mallinfo2().uordblks + mallinfo2().hblkhd);
+}
+
 void build3DScene_version40_dotGradientLogo(benchmark::State& state) {
     const ModuleMatrix matrix = matrixOfLength(2900);
     const QRStyle style = decoratedStyle();
     for (auto _ : state) benchmark::DoNotOptimize(QR3DSceneBuilder::build(matrix, style));
+    // What one scene holds while it lives (the logo texture is already cached).
+    const double before = heapBytesInUse();
+    const auto scene = QR3DSceneBuilder::build(matrix, style);
+    state.counters["sceneMB"] = (heapBytesInUse() - before) / (1024.0 * 1024.0);
 }
 
 void build3DScene_version10_square(benchmark::State& state) {

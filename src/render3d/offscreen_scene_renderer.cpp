@@ -5,6 +5,8 @@
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 
+#include <algorithm>
+
 #include "render3d/scene_renderer.h"
 
 namespace vostrel {
@@ -22,7 +24,7 @@ QSurfaceFormat coreFormat() {
 
 }  // namespace
 
-OffscreenSceneRenderer::OffscreenSceneRenderer() {
+OffscreenSceneRenderer::OffscreenSceneRenderer(int samples) : samples_(std::max(samples, 0)) {
     context_ = std::make_unique<QOpenGLContext>();
     context_->setFormat(coreFormat());
     surface_ = std::make_unique<QOffscreenSurface>();
@@ -56,9 +58,9 @@ bool OffscreenSceneRenderer::prepareFramebuffer(QSize pixels) {
     if (framebuffer_ && framebuffer_->size() == pixels) return true;
     QOpenGLFramebufferObjectFormat format;
     format.setAttachment(QOpenGLFramebufferObject::Depth);
-    format.setSamples(4);
+    format.setSamples(samples_);
     framebuffer_ = std::make_unique<QOpenGLFramebufferObject>(pixels, format);
-    if (!framebuffer_->isValid()) {
+    if (!framebuffer_->isValid() && samples_ > 0) {
         // Not every driver multisamples into framebuffer objects; a plain one still draws.
         format.setSamples(0);
         framebuffer_ = std::make_unique<QOpenGLFramebufferObject>(pixels, format);

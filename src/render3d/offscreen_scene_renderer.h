@@ -16,11 +16,12 @@ namespace vostrel {
 class SceneRenderer;
 
 // Pictures of entity trees without a window: its own OpenGL 3.3 core context on an offscreen
-// surface, drawing into a framebuffer with 4× multisampling where the driver offers it.
+// surface, drawing into a framebuffer with `samples`× multisampling where the driver offers it
+// (0 for none: on Mesa's software rasteriser 4× costs about three times the frame).
 // Needs a QGuiApplication; use from the thread that created it.
 class OffscreenSceneRenderer {
   public:
-    OffscreenSceneRenderer();
+    explicit OffscreenSceneRenderer(int samples = 4);
     ~OffscreenSceneRenderer();
 
     // False when no suitable context could be made; `errorString` says why.
@@ -44,6 +45,7 @@ class OffscreenSceneRenderer {
     std::unique_ptr<QOffscreenSurface> surface_;
     std::unique_ptr<QOpenGLFramebufferObject> framebuffer_;
     std::unique_ptr<SceneRenderer> renderer_;
+    int samples_;
     QString error_;
 };
 

@@ -19,11 +19,15 @@ bool isTransparent(const Material& material) {
     return std::get<SimpleMaterial>(material).color.w() < 1.0f;
 }
 
-// Rounding steps for a box whose corner radius spans `radiusPixels` on screen: about one step
-// per two pixels, none below a pixel, never more than the mesh was made with.
+// Rounding steps (per 45°) for a box whose corner radius spans `radiusPixels` on screen: the
+// fewest whose chords stay within half a pixel of the true curve. Corners of a pixel or two need
+// none: the plain box differs from them by less than a pixel and has a tenth of the triangles.
 int roundingStepsFor(float radiusPixels) {
-    if (radiusPixels < 0.75f) return 0;
-    return std::min(defaultBoxRoundingSteps, int(std::ceil(radiusPixels / 2.0f)));
+    constexpr float tolerancePixels = 0.5f;
+    if (!(radiusPixels > 1.75f)) return 0;
+    const float chordAngle = 2.0f * std::acos(1.0f - tolerancePixels / radiusPixels);
+    const int segmentsPerQuarter = int(std::ceil(float(M_PI) / 2.0f / chordAngle));
+    return std::min(defaultBoxRoundingSteps, (segmentsPerQuarter + 1) / 2);
 }
 
 }  // namespace

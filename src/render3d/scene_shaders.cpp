@@ -42,8 +42,10 @@ uniform vec3 lightRadiance[maxLights];
 uniform vec4 lightSpot[maxLights]; // is spot, cos inner, cos outer, attenuation radius
 out vec4 fragmentColor;
 
-vec3 toLinear(vec3 c) { return pow(c, vec3(2.2)); }
-vec3 toGamma(vec3 c) { return pow(clamp(c, 0.0, 1.0), vec3(1.0 / 2.2)); }
+// Gamma 2 rather than the sRGB curve: within a few levels of it, and a square and a square root
+// cost far less than pow() on a software rasteriser.
+vec3 toLinear(vec3 c) { return c * c; }
+vec3 toGamma(vec3 c) { return sqrt(clamp(c, 0.0, 1.0)); }
 
 vec3 lightAt(int i, vec3 n, vec3 viewDirection, vec3 albedo) {
     vec3 toLight = -lightDirection[i];
