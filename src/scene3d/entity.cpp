@@ -11,7 +11,6 @@ std::unique_ptr<Entity> Entity::makeModel(MeshHandle mesh, MaterialHandle materi
 }
 
 Entity* Entity::addChild(std::unique_ptr<Entity> child) {
-    if (child->parent_) child = child->removeFromParent();
     child->parent_ = this;
     children_.push_back(std::move(child));
     return children_.back().get();
@@ -47,6 +46,12 @@ std::unique_ptr<Entity> Entity::clone() const {
     copy->children_.reserve(children_.size());
     for (const auto& child : children_) copy->addChild(child->clone());
     return copy;
+}
+
+void Entity::look(const QVector3D& target, const QVector3D& from, const QVector3D& up) {
+    transform.position = from;
+    // fromDirection turns +z onto its direction, so give it the way back from the target.
+    if (target != from) transform.rotation = QQuaternion::fromDirection(from - target, up);
 }
 
 QMatrix4x4 Entity::worldMatrix() const {

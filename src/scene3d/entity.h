@@ -33,7 +33,7 @@ class Entity {
     const std::vector<std::unique_ptr<Entity>>& children() const { return children_; }
 
     // Takes the child over with its local transform unchanged (so its world placement follows
-    // this entity) and returns it. A child still attached elsewhere is detached first.
+    // this entity) and returns it.
     Entity* addChild(std::unique_ptr<Entity> child);
     // Detaches this entity from its parent, keeping its local transform, and hands it to the
     // caller; nothing for an entity without a parent.
@@ -44,6 +44,10 @@ class Entity {
 
     // A deep copy of the subtree, sharing meshes, materials and textures; the copy has no parent.
     std::unique_ptr<Entity> clone() const;
+
+    // Places the entity at `from` turned so that its −z axis points at `target` and its +y axis
+    // leans toward `up`, both points in the parent's frame. Cameras and lights look along −z.
+    void look(const QVector3D& target, const QVector3D& from, const QVector3D& up = {0, 1, 0});
 
     QMatrix4x4 worldMatrix() const;
 

@@ -27,6 +27,12 @@ TEST(EntityTest, MovedChildKeepsItsLocalTransformAndFollowsItsNewParent) {
     EXPECT_NEAR(bounds.center().x(), 5.0f, 1e-5f);
     EXPECT_NEAR(bounds.center().y(), 1.0f, 1e-5f);
     EXPECT_NEAR(root.visualBounds(right).center().y(), 0.0f, 1e-5f);
+
+    Entity camera;
+    camera.look({0, 0, 0}, {10, 0, 0});
+    const QVector3D forward = camera.transform.rotation.rotatedVector({0, 0, -1});
+    EXPECT_NEAR(forward.x(), -1.0f, 1e-5f);
+    EXPECT_NEAR(camera.transform.rotation.rotatedVector({0, 1, 0}).y(), 1.0f, 1e-5f);
 }
 
 TEST(EntityTest, CloneCopiesTheTreeAndSharesResources) {
