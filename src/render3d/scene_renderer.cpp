@@ -74,7 +74,19 @@ void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& backg
     gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const SceneSnapshot snapshot = SceneSnapshot::of(root);
     if (!program_ || !snapshot.camera || pixels.isEmpty()) return;
+    const Frame frame = frameFor(snapshot, pixels);
+    program_->bind();
+    program_->setUniformValue("viewProjection", frame.viewProjection);
+    program_->setUniformValue("cameraPosition", frame.cameraPosition);
+    program_->setUniformValue("picture", 0);
+    setLights(snapshot);
+    drawGroups(snapshot, frame);
+    gl_.glBindVertexArray(0);
+    program_->release();
+    evictUnused();
+}
 
+SceneRenderer::Frame SceneRenderer::frameFor(const SceneSnapshot& snapshot, QSize pixels) {
     const SceneCamera& camera = *snapshot.camera;
     const QMatrix4x4 view = camera.worldMatrix.inverted();
     // Near and far planes hug the scene so the depth buffer keeps its precision where the models
@@ -82,14 +94,10 @@ void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& backg
     float nearest = camera.lens.near;
     float farthest = std::isfinite(camera.lens.far) ? camera.lens.far : 1.0e4f;
     if (!snapshot.worldBounds.empty) {
-        const Bounds& box = snapshot.worldBounds;
         float closest = farthest;
         float deepest = 0.0f;
-        for (int corner = 0; corner < 8; ++corner) {
-            const float depth = -view.map(QVector3D(corner & 1 ? box.max.x() : box.min.x(),
-                                                    corner & 2 ? box.max.y() : box.min.y(),
-                                                    corner & 4 ? box.max.z() : box.min.z()))
-                                     .z();
+        for (const QVector3D& corner : snapshot.worldBounds.corners()) {
+            const float depth = -view.map(corner).z();
             closest = std::min(closest, depth);
             deepest = std::max(deepest, depth);
         }
@@ -101,14 +109,11 @@ void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& backg
     projection.perspective(fov, float(pixels.width()) / float(pixels.height()), nearest,
                            std::max(farthest, nearest * 2.0f));
     const float tanHalf = std::tan(qDegreesToRadians(fov) / 2.0f);
-    const Frame frame{projection * view, camera.worldMatrix.map(QVector3D()),
-                      float(pixels.height()) / (2.0f * tanHalf)};
+    return {projection * view, camera.worldMatrix.map(QVector3D()),
+            float(pixels.height()) / (2.0f * tanHalf)};
+}
 
-    program_->bind();
-    program_->setUniformValue("viewProjection", frame.viewProjection);
-    program_->setUniformValue("cameraPosition", frame.cameraPosition);
-    program_->setUniformValue("picture", 0);
-    setLights(snapshot);
+void SceneRenderer::drawGroups(const SceneSnapshot& snapshot, const Frame& frame) {
     gl_.glEnable(GL_DEPTH_TEST);
     gl_.glEnable(GL_CULL_FACE);
     gl_.glDisable(GL_BLEND);
@@ -121,20 +126,17 @@ void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& backg
             drawGroup(group, frame);
         }
     }
-    const auto depthOf = [&](const DrawGroup* group) {
+    const auto distanceOf = [&](const DrawGroup* group) {
         return (frame.cameraPosition - group->worldMatrices.front().map(QVector3D())).length();
     };
     std::stable_sort(transparent.begin(), transparent.end(),
-                     [&](auto* a, auto* b) { return depthOf(a) > depthOf(b); });
+                     [&](auto* a, auto* b) { return distanceOf(a) > distanceOf(b); });
     gl_.glEnable(GL_BLEND);
     gl_.glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     gl_.glDepthMask(GL_FALSE);
     for (const DrawGroup* group : transparent) drawGroup(*group, frame);
     gl_.glDepthMask(GL_TRUE);
     gl_.glDisable(GL_BLEND);
-    gl_.glBindVertexArray(0);
-    program_->release();
-    evictUnused();
 }
 
 void SceneRenderer::setLights(const SceneSnapshot& snapshot) {
@@ -220,11 +222,16 @@ SceneRenderer::GpuMesh& SceneRenderer::gpuMesh(const MeshHandle& source, int rou
                                    : generateBox(source->box->size,
                                                  roundingSteps > 0 ? source->box->cornerRadius : 0,
                                                  std::max(roundingSteps, 1));
-    const Mesh& mesh = *slot->mesh;
-    gl_.glGenVertexArrays(1, &slot->vertexArray);
-    gl_.glBindVertexArray(slot->vertexArray);
-    gl_.glGenBuffers(1, &slot->vertexBuffer);
-    gl_.glBindBuffer(GL_ARRAY_BUFFER, slot->vertexBuffer);
+    upload(*slot);
+    return *slot;
+}
+
+void SceneRenderer::upload(GpuMesh& gpu) {
+    const Mesh& mesh = *gpu.mesh;
+    gl_.glGenVertexArrays(1, &gpu.vertexArray);
+    gl_.glBindVertexArray(gpu.vertexArray);
+    gl_.glGenBuffers(1, &gpu.vertexBuffer);
+    gl_.glBindBuffer(GL_ARRAY_BUFFER, gpu.vertexBuffer);
     gl_.glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(mesh.vertices.size() * sizeof(MeshVertex)),
                      mesh.vertices.data(), GL_STATIC_DRAW);
     gl_.glEnableVertexAttribArray(0);
@@ -232,8 +239,8 @@ SceneRenderer::GpuMesh& SceneRenderer::gpuMesh(const MeshHandle& source, int rou
     gl_.glEnableVertexAttribArray(1);
     gl_.glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
                               reinterpret_cast<void*>(sizeof(QVector3D)));
-    gl_.glGenBuffers(1, &slot->indexBuffer);
-    gl_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, slot->indexBuffer);
+    gl_.glGenBuffers(1, &gpu.indexBuffer);
+    gl_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gpu.indexBuffer);
     gl_.glBufferData(GL_ELEMENT_ARRAY_BUFFER,
                      GLsizeiptr(mesh.indices.size() * sizeof(std::uint32_t)), mesh.indices.data(),
                      GL_STATIC_DRAW);
@@ -251,7 +258,6 @@ SceneRenderer::GpuMesh& SceneRenderer::gpuMesh(const MeshHandle& source, int rou
                                   reinterpret_cast<void*>((16 + column * 3) * sizeof(float)));
         gl_.glVertexAttribDivisor(6 + column, 1);
     }
-    return *slot;
 }
 
 QOpenGLTexture* SceneRenderer::gpuTexture(const TextureHandle& texture) {

@@ -41,8 +41,11 @@ class SceneRenderer {
     struct GpuMesh;
     struct Frame;
 
+    static Frame frameFor(const SceneSnapshot& snapshot, QSize pixels);
+    void drawGroups(const SceneSnapshot& snapshot, const Frame& frame);
     void drawGroup(const DrawGroup& group, const Frame& frame);
     GpuMesh& gpuMesh(const MeshHandle& mesh, int roundingSteps);
+    void upload(GpuMesh& gpu);
     QOpenGLTexture* gpuTexture(const TextureHandle& texture);
     void setMaterial(const Material& material, const Mesh& mesh);
     void setLights(const SceneSnapshot& snapshot);

@@ -69,12 +69,9 @@ class SnapshotWalk {
         auto [it, added] = groupIndex_.try_emplace(key, snapshot_.groups.size());
         if (added) snapshot_.groups.push_back({model.mesh, model.materials.front(), {}});
         snapshot_.groups[it->second].worldMatrices.push_back(world);
-        const Bounds& box = model.mesh->bounds;
-        if (box.empty) return;
-        for (int corner = 0; corner < 8; ++corner) {
-            snapshot_.worldBounds.add(world.map(QVector3D(corner & 1 ? box.max.x() : box.min.x(),
-                                                          corner & 2 ? box.max.y() : box.min.y(),
-                                                          corner & 4 ? box.max.z() : box.min.z())));
+        if (model.mesh->bounds.empty) return;
+        for (const QVector3D& corner : model.mesh->bounds.corners()) {
+            snapshot_.worldBounds.add(world.map(corner));
         }
     }
 

@@ -69,12 +69,8 @@ Bounds Entity::visualBounds(const Entity* relativeTo) const {
 
 void Entity::collectBounds(const QMatrix4x4& toFrame, Bounds& bounds) const {
     if (model && model->mesh && !model->mesh->bounds.empty) {
-        const Bounds& box = model->mesh->bounds;
-        for (int corner = 0; corner < 8; ++corner) {
-            const QVector3D point(corner & 1 ? box.max.x() : box.min.x(),
-                                  corner & 2 ? box.max.y() : box.min.y(),
-                                  corner & 4 ? box.max.z() : box.min.z());
-            bounds.add(toFrame.map(point));
+        for (const QVector3D& corner : model->mesh->bounds.corners()) {
+            bounds.add(toFrame.map(corner));
         }
     }
     for (const auto& child : children_) {

@@ -20,6 +20,16 @@ void Bounds::add(const Bounds& other) {
     add(other.max);
 }
 
+std::array<QVector3D, 8> Bounds::corners() const {
+    std::array<QVector3D, 8> result;
+    for (int corner = 0; corner < 8; ++corner) {
+        result[size_t(corner)] =
+            QVector3D(corner & 1 ? max.x() : min.x(), corner & 2 ? max.y() : min.y(),
+                      corner & 4 ? max.z() : min.z());
+    }
+    return result;
+}
+
 std::uint32_t Mesh::addVertex(const QVector3D& position, const QVector3D& normal) {
     vertices.push_back({position, normal});
     bounds.add(position);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVector3D>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@ struct Bounds {
     void add(const Bounds& other);
     QVector3D center() const { return (min + max) * 0.5f; }
     QVector3D extents() const { return max - min; }
+    std::array<QVector3D, 8> corners() const;
 };
 
 struct MeshVertex {
