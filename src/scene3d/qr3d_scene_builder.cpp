@@ -8,8 +8,8 @@ namespace vostrel::QR3DSceneBuilder {
 
 namespace {
 
-// 2 · tan(10°): with a 20° field of view the camera sees exactly `total` units across at this
-// distance divided into `total`.
+// 2 · tan(10°): a camera with a 20° field of view at distance total / 0.35265395 sees exactly
+// `total` units across the plane z = 0.
 constexpr float framingDivisor = 0.35265395f;
 
 std::int64_t channelKey(double channel) {
@@ -39,7 +39,7 @@ std::unique_ptr<Entity> build(const ModuleMatrix& matrix, const QRStyle& style) 
     auto root = std::make_unique<Entity>(QStringLiteral("qr-root"));
     if (matrix.empty()) return root;
     const int n = int(matrix.size());
-    const int total = n + 2 * int(style.quietZoneModules);
+    const qint64 total = n + 2 * style.quietZoneModules;
     const float half = float(total) / 2.0f;
     const float u = 1.0f;
     addCamera(*root, total);
@@ -53,7 +53,7 @@ std::unique_ptr<Entity> build(const ModuleMatrix& matrix, const QRStyle& style) 
     return root;
 }
 
-void addCamera(Entity& root, int total) {
+void addCamera(Entity& root, qint64 total) {
     auto camera = std::make_unique<Entity>(QStringLiteral("qr-camera"));
     camera->camera = PerspectiveCamera{0.01f, std::numeric_limits<float>::infinity(), 20.0f};
     camera->transform.position = {0.0f, 0.0f, float(total) / framingDivisor};

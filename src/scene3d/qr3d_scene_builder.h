@@ -44,7 +44,7 @@ using Extruder = std::function<Expected<MeshHandle, ExtrusionError>(const Path2D
 std::unique_ptr<Entity> build(const ModuleMatrix& matrix, const QRStyle& style);
 
 // The steps of build, in the order it calls them.
-void addCamera(Entity& root, int total);
+void addCamera(Entity& root, qint64 total);
 void addLights(Entity& root);
 void addModules(Entity& pivot, const ModuleMatrix& matrix, const QRStyle& style, float half,
                 float u);
