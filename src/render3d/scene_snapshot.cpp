@@ -1,5 +1,6 @@
 #include "render3d/scene_snapshot.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace vostrel {
@@ -70,9 +71,19 @@ class SnapshotWalk {
         if (added) snapshot_.groups.push_back({model.mesh, model.materials.front(), {}});
         snapshot_.groups[it->second].worldMatrices.push_back(world);
         if (model.mesh->bounds.empty) return;
+        // A sphere around the placed mesh is plenty for choosing depth planes and costs a
+        // fraction of mapping the eight corners of every module.
+        float reach = 0.0f;
         for (const QVector3D& corner : model.mesh->bounds.corners()) {
-            snapshot_.worldBounds.add(world.map(corner));
+            reach = std::max(reach, corner.length());
         }
+        const float scale =
+            std::max({world.column(0).toVector3D().length(), world.column(1).toVector3D().length(),
+                      world.column(2).toVector3D().length()});
+        const QVector3D origin = world.column(3).toVector3D();
+        const QVector3D extent(reach * scale, reach * scale, reach * scale);
+        snapshot_.worldBounds.add(origin - extent);
+        snapshot_.worldBounds.add(origin + extent);
     }
 
     SceneSnapshot& snapshot_;

@@ -39,7 +39,7 @@ struct SceneSnapshot {
     std::vector<SceneLight> lights;
     float environmentWeight = 1.0f;
     std::vector<DrawGroup> groups;
-    Bounds worldBounds;
+    Bounds worldBounds;  // encloses every model, loosely
 
     static SceneSnapshot of(const Entity& root);
 };
