@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 
+#include "app/app_commands.h"
 #include "app/document_window.h"
 #include "app/recent_files.h"
 #include "common/file_path.h"
@@ -38,7 +39,10 @@ QString describeOpenFailure(const QString& path, const DocumentError& error) {
 
 DocumentController::DocumentController(RecentFiles* recentFiles, WindowRegistry* windows,
                                        QObject* parent)
-    : QObject(parent), recentFiles_(recentFiles), windowRegistry_(windows) {}
+    : QObject(parent),
+      recentFiles_(recentFiles),
+      windowRegistry_(windows),
+      commands_(new AppCommands(this)) {}
 
 QList<DocumentWindow*> DocumentController::windows() const {
     QList<DocumentWindow*> open;

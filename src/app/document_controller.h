@@ -11,6 +11,7 @@ class QFileDialog;
 
 namespace vostrel {
 
+class AppCommands;
 class DocumentWindow;
 class RecentFiles;
 class WindowRegistry;
@@ -52,6 +53,8 @@ class DocumentController : public QObject {
     const QList<QAction*>& windowActions() const { return windowActions_; }
     QList<DocumentWindow*> windows() const;
     RecentFiles* recentFiles() const { return recentFiles_; }
+    // New, Open, About and Quit, the same actions in every window.
+    AppCommands* commands() const { return commands_; }
     WindowRegistry* windowRegistry() const { return windowRegistry_; }
 
   Q_SIGNALS:
@@ -72,6 +75,7 @@ class DocumentController : public QObject {
     QList<QPointer<DocumentWindow>> windows_;
     QList<QAction*> helpActions_;
     QList<QAction*> windowActions_;
+    AppCommands* commands_;
     bool quitting_ = false;
 };
 

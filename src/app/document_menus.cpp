@@ -7,6 +7,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include "app/app_commands.h"
 #include "app/document_controller.h"
 #include "app/document_window.h"
 #include "app/recent_files.h"
@@ -27,22 +28,6 @@ QAction* addAction(QMenu* menu, const QString& text, QKeySequence::StandardKey c
     return action;
 }
 
-void fillRecentMenu(QMenu* menu, DocumentController* controller) {
-    menu->clear();
-    const QStringList paths = controller->recentFiles()->paths();
-    for (const QString& path : paths) {
-        QAction* item = menu->addAction(QFileInfo(path).completeBaseName());
-        item->setToolTip(path);
-        item->setStatusTip(path);
-        QObject::connect(item, &QAction::triggered, controller,
-                         [controller, path] { controller->openFile(path); });
-    }
-    if (!paths.isEmpty()) menu->addSeparator();
-    QAction* clear = menu->addAction(QObject::tr("Clear Menu"));
-    clear->setEnabled(!paths.isEmpty());
-    QObject::connect(clear, &QAction::triggered, controller->recentFiles(), &RecentFiles::clear);
-}
-
 struct ExportActions {
     QAction* exportPanel;
     QAction* batchExport;
@@ -60,34 +45,23 @@ ExportActions makeExportActions(DocumentWindow* window) {
     return {exportPanel, batchExport};
 }
 
-void addNewAndOpen(QMenu* file, QWidget* window, DocumentController* controller) {
-    QObject::connect(
-        addAction(file, QObject::tr("&New"), QKeySequence::New, QStringLiteral("Ctrl+N")),
-        &QAction::triggered, controller, [controller] { controller->newDocument(); });
-    QObject::connect(
-        addAction(file, QObject::tr("&Open…"), QKeySequence::Open, QStringLiteral("Ctrl+O")),
-        &QAction::triggered, window,
-        [window, controller] { controller->chooseFileToOpen(window); });
+void addNewAndOpen(QMenu* file, DocumentController* controller) {
+    file->addAction(controller->commands()->newDocument());
+    file->addAction(controller->commands()->open());
 }
 
 void addCloseAndQuit(QMenu* file, QWidget* window, DocumentController* controller) {
     QObject::connect(
         addAction(file, QObject::tr("&Close"), QKeySequence::Close, QStringLiteral("Ctrl+W")),
         &QAction::triggered, window, &QWidget::close);
-    QAction* quit =
-        addAction(file, QObject::tr("&Quit"), QKeySequence::Quit, QStringLiteral("Ctrl+Q"));
-    quit->setMenuRole(QAction::QuitRole);
-    QObject::connect(quit, &QAction::triggered, controller, &DocumentController::quit);
+    file->addAction(controller->commands()->quit());
 }
 
 void buildFileMenu(DocumentWindow* window, DocumentController* controller,
                    const ExportActions& exports) {
     QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
-    addNewAndOpen(file, window, controller);
-    QMenu* recent = file->addMenu(QObject::tr("Open &Recent"));
-    QObject::connect(recent, &QMenu::aboutToShow, recent,
-                     [recent, controller] { fillRecentMenu(recent, controller); });
-    fillRecentMenu(recent, controller);
+    addNewAndOpen(file, controller);
+    file->addMenu(controller->commands()->makeRecentMenu(file));
     file->addSeparator();
     QObject::connect(
         addAction(file, QObject::tr("&Save"), QKeySequence::Save, QStringLiteral("Ctrl+S")),
@@ -173,13 +147,9 @@ void buildViewMenu(DocumentWindow* window, const ExportActions& exports) {
 
 void buildHelpMenu(DocumentWindow* window, DocumentController* controller) {
     QMenu* help = window->menuBar()->addMenu(QObject::tr("&Help"));
-    QAction* about = help->addAction(QObject::tr("About Vostrel"));
-    about->setMenuRole(QAction::AboutRole);
-    const auto openAbout = [controller] {
-        controller->windowRegistry()->show(QStringLiteral("about"));
-    };
-    QObject::connect(about, &QAction::triggered, controller, openAbout);
-    QObject::connect(window->view(), &DocumentView::aboutRequested, controller, openAbout);
+    QAction* about = controller->commands()->about();
+    help->addAction(about);
+    QObject::connect(window->view(), &DocumentView::aboutRequested, about, &QAction::trigger);
     help->addActions(controller->helpActions());
 }
 
@@ -196,7 +166,7 @@ void buildDocumentMenus(DocumentWindow* window, DocumentController* controller) 
 
 void buildLibraryMenus(LibraryView* window, DocumentController* controller) {
     QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
-    addNewAndOpen(file, window, controller);
+    addNewAndOpen(file, controller);
     file->addSeparator();
     addCloseAndQuit(file, window, controller);
     addWindowMenu(window->menuBar(), controller);

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QMenu>
 #include <QScreen>
 
+#include "app/app_commands.h"
 #include "app/build_info.h"
 #include "app/document_controller.h"
 #include "app/document_menus.h"
@@ -81,11 +83,28 @@ void VostrelApp::registerWindows() {
     windows_->registerWindow(libraryId, [this] { return makeLibraryWindow(); });
 }
 
-// Windows without a menu bar still answer the Window menu's shortcuts, and offer its commands
-// on a right click, so the library is as near from the welcome window as from a document.
+// Windows without a menu bar still answer the application's shortcuts (New, Open, Library,
+// Quit), so that no window is a dead end.
 void VostrelApp::addWindowCommands(QWidget* window) {
+    const AppCommands* commands = documents_->commands();
+    window->addActions({commands->newDocument(), commands->open(), commands->quit()});
     window->addActions(documents_->windowActions());
-    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// The welcome window's menu button: the same actions as the document windows' menus.
+QMenu* VostrelApp::makeMainMenu(QWidget* parent) {
+    const AppCommands* commands = documents_->commands();
+    auto* menu = new QMenu(parent);
+    menu->addActions({commands->newDocument(), commands->open()});
+    menu->addMenu(commands->makeRecentMenu(menu));
+    menu->addSeparator();
+    menu->addActions(documents_->windowActions());
+    menu->addSeparator();
+    menu->addActions(documents_->helpActions());
+    menu->addAction(commands->about());
+    menu->addSeparator();
+    menu->addAction(commands->quit());
+    return menu;
 }
 
 QWidget* VostrelApp::makeWelcomeWindow() {
@@ -104,7 +123,7 @@ QWidget* VostrelApp::makeWelcomeWindow() {
     };
     actions.recentPaths = [this] { return recentFiles_->paths(); };
     auto* welcome = new WelcomeView(std::move(actions));
-    addWindowCommands(welcome);
+    welcome->setMainMenu(makeMainMenu(welcome));
     centreOnScreen(welcome);
     return welcome;
 }

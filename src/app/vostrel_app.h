@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QAction;
+class QMenu;
 
 namespace vostrel {
 
@@ -46,6 +47,7 @@ class VostrelApp : public QObject {
     QWidget* makeAboutWindow();
     QWidget* makeLibraryWindow();
     void addWindowCommands(QWidget* window);
+    QMenu* makeMainMenu(QWidget* parent);
 
     RecentFiles* recentFiles_;
     WindowRegistry* windows_;

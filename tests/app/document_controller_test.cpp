@@ -75,8 +75,10 @@ void answer(QMessageBox* box, QMessageBox::StandardButton button) {
 }
 
 QAction* menuAction(QMainWindow* window, const QString& text) {
-    for (QAction* action : window->findChildren<QAction*>()) {
-        if (action->text().startsWith(text)) return action;
+    for (const QAction* menu : window->menuBar()->actions()) {
+        for (QAction* action : menu->menu()->actions()) {
+            if (action->text().startsWith(text)) return action;
+        }
     }
     return nullptr;
 }
@@ -211,7 +213,7 @@ TEST(DocumentWindow, DocumentedShortcutsWorkWithoutADesktopTheme) {
     App app;
     DocumentWindow* window = app.controller.newDocument();
     const std::pair<const char*, const char*> documented[] = {
-        {"&New", "Ctrl+N"},   {"&Open…", "Ctrl+O"},
+        {"&New", "Ctrl+N"},   {"&Open a Vostrel…", "Ctrl+O"},
         {"&Save", "Ctrl+S"},  {"Save &As…", "Ctrl+Shift+S"},
         {"&Close", "Ctrl+W"}, {"&Quit", "Ctrl+Q"},
         {"Undo", "Ctrl+Z"},   {"Redo", "Ctrl+Shift+Z"},

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
+#include "app/app_commands.h"
 #include "app/document_controller.h"
 #include "app/document_window.h"
 #include "app/recent_files.h"
@@ -104,19 +105,13 @@ void pressLibraryShortcut(QWidget* window) {
     QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
 }
 
-// What the context menu of a right click in the window's corner offers.
-QStringList rightClickMenu(QWidget* window) {
-    QStringList offered;
-    QTimer::singleShot(0, window, [&] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu) return;
-        for (QAction* action : menu->actions()) offered << action->text();
-        menu->close();
-    });
-    const QPoint corner(8, 8);
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, corner, window->mapToGlobal(corner));
-    QApplication::sendEvent(window, &rightClick);
-    return offered;
+// The texts of the welcome window's main menu, separators left out.
+QStringList mainMenuTexts(WelcomeView* welcome) {
+    QStringList texts;
+    for (const QAction* action : welcome->menuButton()->menu()->actions()) {
+        if (!action->isSeparator()) texts << action->text();
+    }
+    return texts;
 }
 
 // Double-clicks the library's first tile once the folder has been read.
@@ -232,7 +227,6 @@ TEST(LibraryWindow, OneLibraryOpensFromEveryWindowAndItsTilesOpenDocuments) {
     QSettings().setValue(LibraryViewModel::folderSettingKey, launched.dir.path());
     launched.app->launch({});
     QPointer<WelcomeView> welcome = launched.welcome();
-    EXPECT_EQ(rightClickMenu(welcome), QStringList({"Library"}));
     pressLibraryShortcut(welcome);
     ASSERT_EQ(visible<LibraryView>().size(), 1);
     LibraryView* library = visible<LibraryView>()[0];
@@ -272,4 +266,59 @@ TEST(UpdateCommand, OnlyANewerVersionOffersItsPage) {
                     .contains("Open Page"));
     EXPECT_FALSE(buttonTexts(UpdateCheckResult::upToDate("0.1.0")).contains("Open Page"));
     EXPECT_FALSE(buttonTexts(UpdateCheckResult::failed("Offline.")).contains("Open Page"));
+}
+
+TEST(WelcomeWindow, MainMenuHoldsTheApplicationsCommandsAndTheirKeysWorkThere) {
+    Launched launched;
+    launched.app->launch({});
+    QPointer<WelcomeView> welcome = launched.welcome();
+    ASSERT_TRUE(welcome);
+    EXPECT_EQ(welcome->menuButton()->accessibleName(), "Main menu");
+    EXPECT_EQ(mainMenuTexts(welcome),
+              QStringList({"&New Vostrel", "&Open a Vostrel…", "Open &Recent", "Library",
+                           "Check for Updates…", "About Vostrel", "&Quit"}));
+
+    // F10 opens the menu; its About item opens the About window.
+    welcome->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(welcome));
+    QAction* about = nullptr;
+    // The menu runs its own event loop while it is open: look at it from there, then close it.
+    QTimer::singleShot(0, welcome, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        about = menu->actions()[menu->actions().size() - 3];
+        menu->close();
+    });
+    QTest::keyClick(welcome, Qt::Key_F10);
+    ASSERT_TRUE(about);
+    EXPECT_EQ(about->text(), "About Vostrel");
+    about->trigger();
+    ASSERT_EQ(visible<AboutView>().size(), 1);
+    EXPECT_EQ(visible<AboutView>()[0]->windowTitle(), "About Vostrel");
+}
+
+// Ctrl+N starts a document, whose File menu holds the very same action as the welcome menu.
+TEST(WelcomeWindow, CtrlNStartsADocumentWithTheSameCommand) {
+    Launched launched;
+    launched.app->launch({});
+    QPointer<WelcomeView> welcome = launched.welcome();
+    welcome->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(welcome));
+    QTest::keyClick(welcome, Qt::Key_N, Qt::ControlModifier);
+    QTest::qWait(0);
+    ASSERT_EQ(visible<DocumentWindow>().size(), 1);
+    EXPECT_FALSE(welcome && welcome->isVisible());
+    EXPECT_EQ(menuAction(visible<DocumentWindow>()[0], "&File", "&New Vostrel"),
+              launched.app->documents()->commands()->newDocument());
+}
+
+TEST(WelcomeWindow, CtrlQQuitsFromTheWelcomeWindow) {
+    Launched launched;
+    launched.app->launch({});
+    QPointer<WelcomeView> welcome = launched.welcome();
+    welcome->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(welcome));
+    QTest::keyClick(welcome, Qt::Key_Q, Qt::ControlModifier);
+    QTest::qWait(0);
+    EXPECT_TRUE(visibleWindows().isEmpty());
 }

@@ -5,11 +5,13 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcut>
 #include <QTimeZone>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -113,23 +115,25 @@ void WelcomeView::showOpenError(const QString& reason) {
 }
 
 void WelcomeView::addShortcuts() {
-    // Return works as in a dialog whose default button is "Start fresh": it presses the button
-    // or row that has the focus, and otherwise starts fresh.
+    // Return works as in a dialog whose default button is "Start fresh": it opens the recent
+    // document whose row has the focus, and otherwise starts fresh.
     for (const auto keys : {Qt::Key_Return, Qt::Key_Enter}) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
             auto* focused = qobject_cast<QAbstractButton*>(focusWidget());
-            (focused ? focused : startFresh_)->click();
+            const bool onRecentRow = focused && recent_->isAncestorOf(focused);
+            (onRecentRow ? focused : startFresh_)->click();
         });
     }
-    connect(new QShortcut(QKeySequence::New, this), &QShortcut::activated, startFresh_,
-            &QAbstractButton::click);
-    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, [this] {
-        if (actions_.chooseFile) actions_.chooseFile(this);
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this, [this] {
+        if (menuButton_->menu()) menuButton_->showMenu();
     });
-    for (const QKeySequence& keys :
-         {QKeySequence(QKeySequence::Close), QKeySequence(QKeySequence::Quit)}) {
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
-    }
+}
+
+void WelcomeView::setMainMenu(QMenu* menu) {
+    menuButton_->setMenu(menu);
+    menuButton_->setVisible(menu != nullptr);
+    if (menu) addActions(menu->actions());
 }
 
 void WelcomeView::showEvent(QShowEvent* event) {

@@ -12,6 +12,8 @@
 
 class QAbstractButton;
 class QLabel;
+class QMenu;
+class QToolButton;
 
 namespace vostrel {
 
@@ -58,6 +60,11 @@ class WelcomeView : public QWidget {
     // What the open-failure alert says while it is up.
     const std::optional<QString>& openError() const { return openError_; }
 
+    // The application's commands behind a menu button in the card's corner ("Main menu"), which
+    // F10 also opens, as in GNOME applications. Their shortcuts work in this window.
+    void setMainMenu(QMenu* menu);
+    QToolButton* menuButton() const { return menuButton_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -86,6 +93,7 @@ class WelcomeView : public QWidget {
     QLabel* greetingIcon_ = nullptr;
     QLabel* greetingText_ = nullptr;
     QAbstractButton* startFresh_ = nullptr;
+    QToolButton* menuButton_ = nullptr;
     RecentDocumentsList* recent_ = nullptr;
     std::optional<QString> openError_;
     bool opening_ = false;

@@ -109,8 +109,18 @@ QWidget* WelcomeView::buildHeader() {
     close->setAccessibleName(tr("Close"));
     close->setToolTip(tr("Close"));
     connect(close, &QToolButton::clicked, this, &QWidget::close);
+    menuButton_ = new QToolButton;
+    menuButton_->setIcon(symbolIcon(QStringLiteral("line.3.horizontal")));
+    menuButton_->setAutoRaise(true);
+    menuButton_->setIconSize(QSize(16, 16));
+    menuButton_->setPopupMode(QToolButton::InstantPopup);
+    menuButton_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
+    menuButton_->setAccessibleName(tr("Main menu"));
+    menuButton_->setToolTip(tr("Main menu"));
+    menuButton_->hide();  // until there is a menu to show
     header->addWidget(greetingIcon_);
     header->addWidget(greetingText_, 1);
+    header->addWidget(menuButton_, 0, Qt::AlignTop);
     header->addWidget(close, 0, Qt::AlignTop);
     auto* holder = new QWidget;
     holder->setLayout(header);

@@ -48,6 +48,7 @@ constexpr SymbolEntry symbolTable[] = {
     {"checkmark", "object-select"},
     {"exclamationmark.triangle", "dialog-warning"},
     {"xmark", "window-close"},
+    {"line.3.horizontal", "open-menu"},
     {"info.circle", "help-about"},  // a circled i; Adwaita draws dialog-information as a bulb
     // library and batch export
     {"folder", "folder"},

@@ -74,6 +74,7 @@ TEST(SymbolIconTest, KnowsEverySymbolTheInterfaceShows) {
                                "checkmark",
                                "exclamationmark.triangle",
                                "xmark",
+                               "line.3.horizontal",
                                "info.circle",
                                "folder",
                                "square.grid.2x2",
