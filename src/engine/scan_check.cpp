@@ -1,0 +1,166 @@
+#include "engine/scan_check.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render/qr_module_renderer.h"
+
+namespace vostrel {
+
+namespace {
+
+// About what a phone camera resolves of a code printed a couple of centimetres wide.
+constexpr double smallPrintPixelsPerModule = 3.0;
+
+// The picture as it looks on white paper or a light page: premultiplied colour plus the white
+// that shows through, as grey (the same weights as qGray).
+QImage greyOnWhite(const QImage& picture) {
+    QImage grey(picture.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        uchar* target = grey.scanLine(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb pixel = source[x];
+            const int white = 255 - qAlpha(pixel);
+            target[x] =
+                uchar(qGray(qRed(pixel) + white, qGreen(pixel) + white, qBlue(pixel) + white));
+        }
+    }
+    return grey;
+}
+
+// A [1 2 1] / 4 blur across rows and then down columns: the softness of a small, slightly
+// unfocused print.
+QImage lightlyBlurred(const QImage& grey) {
+    const int w = grey.width();
+    const int h = grey.height();
+    QImage across(grey.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < h; ++y) {
+        const uchar* row = grey.constScanLine(y);
+        uchar* out = across.scanLine(y);
+        for (int x = 0; x < w; ++x)
+            out[x] =
+                uchar((row[std::max(x - 1, 0)] + 2 * row[x] + row[std::min(x + 1, w - 1)] + 2) / 4);
+    }
+    QImage blurred(grey.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < h; ++y) {
+        const uchar* above = across.constScanLine(std::max(y - 1, 0));
+        const uchar* row = across.constScanLine(y);
+        const uchar* below = across.constScanLine(std::min(y + 1, h - 1));
+        uchar* out = blurred.scanLine(y);
+        for (int x = 0; x < w; ++x) out[x] = uchar((above[x] + 2 * row[x] + below[x] + 2) / 4);
+    }
+    return blurred;
+}
+
+// Modules from edge to edge of the picture: the symbol (the matrix less its one-module border)
+// and the quiet zone on both sides.
+double modulesAcross(const ModuleMatrix& matrix, const QRStyle& style) {
+    const double symbol = double(matrix.size()) - 2.0;
+    return std::max(1.0, symbol + 2.0 * double(std::max<qint64>(style.quietZoneModules, 0)));
+}
+
+// Scaled down to about three pixels per module and blurred; a picture already that coarse is
+// only blurred.
+QImage smallPrint(const QImage& grey, double modules) {
+    const int edge = int(std::lround(modules * smallPrintPixelsPerModule));
+    if (edge >= grey.width()) return lightlyBlurred(grey);
+    const QImage scaled = grey.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return lightlyBlurred(scaled.convertToFormat(QImage::Format_Grayscale8));
+}
+
+ScanReading readingOf(QRReader reader, ScanPicture picture, const QImage& grey,
+                      const QByteArray& payload) {
+    using Outcome = ScanReading::Outcome;
+    const std::optional<QByteArray> bytes = readQRBytes(reader, grey);
+    const Outcome outcome = !bytes              ? Outcome::nothingFound
+                            : *bytes == payload ? Outcome::read
+                                                : Outcome::otherText;
+    return {reader, picture, grey.width(), outcome};
+}
+
+ScanVerdict verdictOf(const QList<ScanReading>& readings) {
+    const auto read = std::count_if(readings.begin(), readings.end(), [](const ScanReading& r) {
+        return r.outcome == ScanReading::Outcome::read;
+    });
+    if (read == readings.size()) return ScanVerdict::reads;
+    return read == 0 ? ScanVerdict::doesNotRead : ScanVerdict::mayNotRead;
+}
+
+QString pictureName(ScanPicture picture) {
+    return picture == ScanPicture::exported ? QStringLiteral("exported picture")
+                                            : QStringLiteral("small print");
+}
+
+}  // namespace
+
+QString ScanCheckResult::badgeLabel() const {
+    switch (verdict) {
+        case ScanVerdict::reads:
+            return QStringLiteral("Reads on %1 of %1 scanners").arg(allReaders.size());
+        case ScanVerdict::mayNotRead:
+            return QStringLiteral("May not scan");
+        case ScanVerdict::doesNotRead:
+            return QStringLiteral("Won't scan");
+    }
+    return {};
+}
+
+QStringList ScanCheckResult::reasons() const {
+    QStringList sentences;
+    for (const ScanReading& reading : readings) {
+        const QString where =
+            QStringLiteral("the %1 (%2 px)").arg(pictureName(reading.picture)).arg(reading.edge);
+        if (reading.outcome == ScanReading::Outcome::nothingFound)
+            sentences.append(
+                QStringLiteral("%1 found no code in %2.").arg(readerName(reading.reader), where));
+        else if (reading.outcome == ScanReading::Outcome::otherText)
+            sentences.append(QStringLiteral("%1 read other text than the content from %2.")
+                                 .arg(readerName(reading.reader), where));
+    }
+    return sentences;
+}
+
+QString ScanCheckResult::message() const {
+    const QStringList why = reasons();
+    if (why.isEmpty()) return badgeLabel() + u'.';
+    return badgeLabel() + QStringLiteral(": ") + why.join(u' ');
+}
+
+QString describeReading(const ScanReading& reading) {
+    static const char* const outcomes[] = {"reads", "reads other text", "no code found"};
+    return QStringLiteral("%1, %2 (%3 px): %4")
+        .arg(readerName(reading.reader), pictureName(reading.picture))
+        .arg(reading.edge)
+        .arg(QLatin1String(outcomes[int(reading.outcome)]));
+}
+
+std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRStyle& style,
+                                         qint64 pngSize, const QByteArray& payload,
+                                         const CancelCheck& cancelled) {
+    const auto stop = [&] { return cancelled && cancelled(); };
+    if (matrix.empty() || pngSize < 1 || pngSize > maximumPngSize) return std::nullopt;
+    const QImage picture = symbolPicture(matrix, style, int(pngSize));
+    if (picture.isNull() || stop()) return std::nullopt;
+    const QImage exported = greyOnWhite(picture);
+    const std::pair<ScanPicture, QImage> pictures[] = {
+        {ScanPicture::exported, exported},
+        {ScanPicture::smallPrint, smallPrint(exported, modulesAcross(matrix, style))},
+    };
+    ScanCheckResult result;
+    for (const auto& [kind, grey] : pictures) {
+        // ZXing-cpp 1.4 finds no symbol that is mirrored top to bottom, which is how a style
+        // with flipVertical draws it (finders upper-left, lower-left, lower-right); it reads
+        // the picture mirrored back. zbar reads either way round.
+        const QImage upright = style.flipVertical ? grey.mirrored(false, true) : grey;
+        for (const QRReader reader : allReaders) {
+            if (stop()) return std::nullopt;
+            const QImage& given = reader == QRReader::zxing ? upright : grey;
+            result.readings.append(readingOf(reader, kind, given, payload));
+        }
+    }
+    result.verdict = verdictOf(result.readings);
+    return result;
+}
+
+}  // namespace vostrel
