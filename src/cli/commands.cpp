@@ -16,19 +16,35 @@ const std::vector<Command>& allCommands() {
          {},
          runMatrix},
         {QStringLiteral("export"),
-         QStringLiteral("export DOC -o OUT [--format png|svg] [--size N]"),
+         QStringLiteral("export DOC -o OUT [--format png|svg] [--size N] [--verify]"),
          QStringLiteral("Write DOC's styled QR code to OUT as PNG or SVG, by OUT's extension or\n"
                         "--format (with -o -, standard output, the document's preferred format).\n"
                         "PNG pictures are N pixels square (default: the document's PNG size; at\n"
-                        "most 8192). The file is replaced only once completely written."),
-         {{QStringLiteral("-o"), QStringLiteral("--format"), QStringLiteral("--size")}, {}},
+                        "most 8192). The file is replaced only once completely written.\n"
+                        "--verify first reads the code back as 'verify' does (an SVG as its PNG\n"
+                        "picture); when it may not scan, nothing is written and the exit status\n"
+                        "is 4."),
+         {{QStringLiteral("-o"), QStringLiteral("--format"), QStringLiteral("--size")},
+          {QStringLiteral("--verify")}},
          runExport},
         {QStringLiteral("warnings"),
          QStringLiteral("warnings DOC"),
-         QStringLiteral("Print why DOC's style may be hard to scan, one message per line (nothing\n"
-                        "when it scans well)."),
+         QStringLiteral(
+             "Print why DOC's style may be hard to scan, one message per line: the rules\n"
+             "of thumb the preview shows as badges (nothing when none applies). Exit\n"
+             "status 3 when DOC makes no QR code at all."),
          {},
          runWarnings},
+        {QStringLiteral("verify"),
+         QStringLiteral("verify DOC [--size N]"),
+         QStringLiteral(
+             "Read DOC's QR code back as its PNG draws it, N pixels square (default: the\n"
+             "document's PNG size), and as a small print (about 3 pixels per module,\n"
+             "lightly blurred), with ZXing-cpp and zbar. Prints each reader's result on\n"
+             "each picture and the verdict. Exit status 0 when every reader reads the\n"
+             "exact content from both pictures, 4 when any does not."),
+         {{QStringLiteral("--size")}, {}},
+         runVerify},
         {QStringLiteral("new"),
          QStringLiteral("new [--kind KIND] [-o FILE]"),
          QStringLiteral("Write a new document with a generated name, the default style and the\n"
