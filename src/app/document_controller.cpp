@@ -83,9 +83,15 @@ QFileDialog* DocumentController::makeOpenDialog(QWidget* parent) {
 
 void DocumentController::chooseFileToOpen(QWidget* parent) {
     QFileDialog* dialog = makeOpenDialog(parent);
-    connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList& paths) {
-        for (const QString& path : paths) openFile(path);
-    });
+    // The alert belongs to the window that asked: the dialog, still the active window when it
+    // reports its choice, is deleted as it closes and would take the alert with it.
+    connect(dialog, &QFileDialog::filesSelected, this,
+            [this, asker = QPointer<QWidget>(parent)](const QStringList& paths) {
+                for (const QString& path : paths) {
+                    const auto opened = tryOpenFile(path);
+                    if (!opened) reportOpenFailure(opened.error(), asker);
+                }
+            });
     dialog->open();
 }
 
@@ -108,6 +114,7 @@ DocumentWindow* DocumentController::windowForFile(const QString& path) const {
 
 void DocumentController::reportOpenFailure(const QString& reason, QWidget* parent) {
     if (!parent) parent = QApplication::activeWindow();
+    if (qobject_cast<QFileDialog*>(parent)) parent = parent->parentWidget();
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Couldn’t open this Vostrel"),
                                 tr("Couldn’t open this Vostrel"), QMessageBox::Ok, parent);
     box->setInformativeText(reason);

@@ -10,6 +10,7 @@
 #include "app/document_controller.h"
 #include "app/document_window.h"
 #include "app/recent_files.h"
+#include "app/standard_shortcuts.h"
 #include "app/window_registry.h"
 #include "ui/editor/document_view.h"
 #include "ui/widgets/icons.h"
@@ -18,9 +19,10 @@ namespace vostrel {
 
 namespace {
 
-QAction* addAction(QMenu* menu, const QString& text, QKeySequence keys) {
+QAction* addAction(QMenu* menu, const QString& text, QKeySequence::StandardKey command,
+                   const QString& keys) {
     QAction* action = menu->addAction(text);
-    action->setShortcut(keys);
+    action->setShortcuts(standardShortcuts(command, keys));
     return action;
 }
 
@@ -62,27 +64,33 @@ ExportActions makeExportActions(DocumentWindow* window) {
 void buildFileMenu(DocumentWindow* window, DocumentController* controller,
                    const ExportActions& exports) {
     QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
-    QObject::connect(addAction(file, QObject::tr("&New"), QKeySequence::New), &QAction::triggered,
-                     controller, [controller] { controller->newDocument(); });
-    QObject::connect(addAction(file, QObject::tr("&Open…"), QKeySequence::Open),
-                     &QAction::triggered, window,
-                     [window, controller] { controller->chooseFileToOpen(window); });
+    QObject::connect(
+        addAction(file, QObject::tr("&New"), QKeySequence::New, QStringLiteral("Ctrl+N")),
+        &QAction::triggered, controller, [controller] { controller->newDocument(); });
+    QObject::connect(
+        addAction(file, QObject::tr("&Open…"), QKeySequence::Open, QStringLiteral("Ctrl+O")),
+        &QAction::triggered, window,
+        [window, controller] { controller->chooseFileToOpen(window); });
     QMenu* recent = file->addMenu(QObject::tr("Open &Recent"));
     QObject::connect(recent, &QMenu::aboutToShow, recent,
                      [recent, controller] { fillRecentMenu(recent, controller); });
     fillRecentMenu(recent, controller);
     file->addSeparator();
-    QObject::connect(addAction(file, QObject::tr("&Save"), QKeySequence::Save), &QAction::triggered,
-                     window, [window] { window->save(); });
-    QObject::connect(addAction(file, QObject::tr("Save &As…"), QKeySequence::SaveAs),
+    QObject::connect(
+        addAction(file, QObject::tr("&Save"), QKeySequence::Save, QStringLiteral("Ctrl+S")),
+        &QAction::triggered, window, [window] { window->save(); });
+    QObject::connect(addAction(file, QObject::tr("Save &As…"), QKeySequence::SaveAs,
+                               QStringLiteral("Ctrl+Shift+S")),
                      &QAction::triggered, window, [window] { window->saveAs(); });
     file->addSeparator();
     file->addAction(exports.exportPanel);
     file->addAction(exports.batchExport);
     file->addSeparator();
-    QObject::connect(addAction(file, QObject::tr("&Close"), QKeySequence::Close),
-                     &QAction::triggered, window, &QWidget::close);
-    QAction* quit = addAction(file, QObject::tr("&Quit"), QKeySequence::Quit);
+    QObject::connect(
+        addAction(file, QObject::tr("&Close"), QKeySequence::Close, QStringLiteral("Ctrl+W")),
+        &QAction::triggered, window, &QWidget::close);
+    QAction* quit =
+        addAction(file, QObject::tr("&Quit"), QKeySequence::Quit, QStringLiteral("Ctrl+Q"));
     quit->setMenuRole(QAction::QuitRole);
     QObject::connect(quit, &QAction::triggered, controller, &DocumentController::quit);
 }
@@ -90,14 +98,15 @@ void buildFileMenu(DocumentWindow* window, DocumentController* controller,
 void buildEditMenu(DocumentWindow* window) {
     QMenu* edit = window->menuBar()->addMenu(QObject::tr("&Edit"));
     QAction* undo = window->undoStack()->createUndoAction(window, QObject::tr("Undo"));
-    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcuts(standardShortcuts(QKeySequence::Undo, QStringLiteral("Ctrl+Z")));
     QAction* redo = window->undoStack()->createRedoAction(window, QObject::tr("Redo"));
-    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcuts(standardShortcuts(QKeySequence::Redo, QStringLiteral("Ctrl+Shift+Z")));
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    QObject::connect(addAction(edit, QObject::tr("&Copy"), QKeySequence::Copy), &QAction::triggered,
-                     window->view(), &DocumentView::copy);
+    QObject::connect(
+        addAction(edit, QObject::tr("&Copy"), QKeySequence::Copy, QStringLiteral("Ctrl+C")),
+        &QAction::triggered, window->view(), &DocumentView::copy);
 }
 
 QToolButton* makeExportButton(const ExportActions& exports) {

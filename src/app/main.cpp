@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <csignal>
 
 #include "app/vostrel_app.h"
 
 int main(int argc, char** argv) {
+    // A save beyond a file size limit (ulimit -f) then fails with "File too large", and the user
+    // is told, instead of the signal ending the application and the unsaved work with it.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     vostrel::VostrelApp::describeApplication();
 

@@ -23,11 +23,20 @@ BatchEngine::~BatchEngine() {
 QFuture<BatchOutcome> BatchEngine::generateBatch(QList<QRContent> items, const QRStyle& style,
                                                  CorrectionLevel level, const BatchConfig& config,
                                                  ProgressCallback progress) {
+    return generateBatch(listItemSource(std::move(items)), style, level, config,
+                         std::move(progress));
+}
+
+QFuture<BatchOutcome> BatchEngine::generateBatch(std::unique_ptr<BatchItemSource> items,
+                                                 const QRStyle& style, CorrectionLevel level,
+                                                 const BatchConfig& config,
+                                                 ProgressCallback progress) {
     ExportSettings settings;
     settings.correctionLevel = level;
-    BatchJob job{std::move(items), style, effectiveCorrectionLevel(style, settings), config,
+    BatchJob job{items->count(), style, effectiveCorrectionLevel(style, settings), config,
                  config.destinationURL.toLocalFile()};
-    auto* run = new BatchRun(std::move(job), executor_, std::move(progress), this);
+    auto* run =
+        new BatchRun(std::move(job), std::move(items), executor_, std::move(progress), this);
     return run->start();
 }
 

@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QThreadPool>
 #include <functional>
+#include <memory>
 
 #include "batch/batch_error.h"
+#include "batch/batch_item_source.h"
 #include "batch/batch_records.h"
 #include "common/expected.h"
 #include "content/qr_content.h"
@@ -41,6 +43,10 @@ class BatchEngine : public QObject {
     QFuture<BatchOutcome> generateBatch(QList<QRContent> items, const QRStyle& style,
                                         CorrectionLevel level, const BatchConfig& config,
                                         ProgressCallback progress = {});
+    // The same for items made one at a time, so memory stays flat however many there are.
+    QFuture<BatchOutcome> generateBatch(std::unique_ptr<BatchItemSource> items,
+                                        const QRStyle& style, CorrectionLevel level,
+                                        const BatchConfig& config, ProgressCallback progress = {});
 
   private:
     QThreadPool executor_;

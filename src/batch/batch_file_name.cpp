@@ -72,11 +72,6 @@ QString slug(const QString& text) {
     return result;
 }
 
-bool isTaken(const QString& path) {
-    const QFileInfo info(path);
-    return info.exists() || info.isSymLink();
-}
-
 }  // namespace
 
 QString sequentialFileBaseName(qsizetype index, qsizetype total) {
@@ -90,12 +85,10 @@ QString batchFileBaseName(const QRContent& item, qsizetype index) {
     return name.left(baseNameLength);
 }
 
-QString freeFileName(const QString& folder, const QString& baseName, const QString& extension) {
+QString numberedFileName(const QString& baseName, const QString& extension, int attempt) {
     const QString suffix = u'.' + extension;
-    QString name = baseName + suffix;
-    for (int attempt = 2; isTaken(folder + u'/' + name); ++attempt)
-        name = baseName + u'-' + QString::number(attempt) + suffix;
-    return name;
+    if (attempt <= 1) return baseName + suffix;
+    return baseName + u'-' + QString::number(attempt) + suffix;
 }
 
 }  // namespace vostrel

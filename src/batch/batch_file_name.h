@@ -18,9 +18,8 @@ QString sequentialFileBaseName(qsizetype index, qsizetype total);
 // "qr-" and index + 1 when nothing is left.
 QString batchFileBaseName(const QRContent& item, qsizetype index);
 
-// The first of "base.ext", "base-2.ext", "base-3.ext", … under which nothing exists in `folder`:
-// no file, folder or symbolic link (even a dangling one, which a write would follow out of the
-// folder). Earlier runs and earlier files of this run are never overwritten.
-QString freeFileName(const QString& folder, const QString& baseName, const QString& extension);
+// The name an item's file tries on its nth `attempt` (1, 2, …): "base.ext", then "base-2.ext",
+// "base-3.ext", …, until one is free in the folder.
+QString numberedFileName(const QString& baseName, const QString& extension, int attempt);
 
 }  // namespace vostrel

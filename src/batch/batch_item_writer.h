@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <optional>
 
@@ -16,7 +15,7 @@ namespace vostrel {
 // What a run needs for every item, fixed when it starts and shared read-only with the thread
 // that writes the files.
 struct BatchJob {
-    QList<QRContent> items;
+    qsizetype itemCount = 0;  // sequential names are padded to its digit count
     QRStyle style;
     CorrectionLevel level;  // the effective level, the same for every item
     BatchConfig config;
@@ -30,8 +29,10 @@ using BatchItemOutcome = Expected<std::optional<QString>, BatchError>;
 // Makes the folder and any missing parents; an existing folder is fine.
 Expected<void, BatchError> makeDestinationFolder(const QString& folder);
 
-// Payload, matrix, picture, name and file of the item at `index`, all on the calling thread.
-// PNG files are written in place, SVG files atomically.
-BatchItemOutcome writeBatchItem(const BatchJob& job, qsizetype index);
+// Payload, matrix, picture, name and file of `item`, the run's item at zero-based `index`, all on
+// the calling thread. The file is written under a temporary name and only then takes the first
+// free name, "name.png", "name-2.png", …, without ever replacing a file, even one that another
+// process wrote a moment before: a failed or interrupted write leaves no partial file behind.
+BatchItemOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index);
 
 }  // namespace vostrel

@@ -1,9 +1,10 @@
 #include "batch/batch_items.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
-#include "batch/csv_parser.h"
+#include "batch/batch_item_source.h"
 #include "batch/text_lines.h"
 
 namespace vostrel {
@@ -17,29 +18,27 @@ std::optional<QString> strictUtf8(const QByteArray& bytes) {
     return text;
 }
 
-QList<QRContent> lineItems(BatchContentType kind, QStringView text) {
-    QList<QRContent> items;
-    for (QString& line : batchItemLines(text)) {
-        items.append(kind == BatchContentType::url ? QRContent::url(URLContent{std::move(line)})
-                                                   : QRContent::text(std::move(line)));
-    }
-    return items;
+BatchError unreadable(const QString& path, const QString& reason) {
+    return BatchError{BatchError::Kind::inputUnreadable, path, reason};
 }
 
 }  // namespace
 
 Expected<QString, BatchError> readBatchInputText(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return unexpected(unreadable(path, QStringLiteral("not a regular file")));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return unexpected(BatchError{BatchError::Kind::inputUnreadable, path, file.errorString()});
-    const QByteArray bytes = file.readAll();
+    if (!file.open(QIODevice::ReadOnly)) return unexpected(unreadable(path, file.errorString()));
+    const QByteArray bytes = file.read(maximumBatchInputBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return unexpected(BatchError{BatchError::Kind::inputUnreadable, path, file.errorString()});
-    auto text = strictUtf8(bytes);
-    if (!text) {
-        return unexpected(
-            BatchError{BatchError::Kind::inputUnreadable, path, QStringLiteral("not UTF-8 text")});
+        return unexpected(unreadable(path, file.errorString()));
+    if (bytes.size() > maximumBatchInputBytes) {
+        return unexpected(unreadable(
+            path, QStringLiteral("larger than %1 MiB").arg(maximumBatchInputBytes >> 20)));
     }
+    auto text = strictUtf8(bytes);
+    if (!text) return unexpected(unreadable(path, QStringLiteral("not UTF-8 text")));
     return std::move(*text);
 }
 
@@ -53,9 +52,11 @@ QStringList batchItemLines(QStringView text) {
 }
 
 QList<QRContent> batchItems(BatchContentType kind, QStringView text) {
-    if (kind != BatchContentType::contact) return lineItems(kind, text);
-    const CSVParser::ParsedCSV csv = CSVParser::parseCSV(text);
-    return CSVParser::makeContacts(csv.rows, CSVParser::autoMapContactColumns(csv.headers));
+    const std::unique_ptr<BatchItemSource> source = textItemSource(kind, text.toString());
+    QList<QRContent> items;
+    items.reserve(source->count());
+    while (auto item = source->next()) items.append(std::move(*item));
+    return items;
 }
 
 }  // namespace vostrel

@@ -12,7 +12,11 @@
 
 namespace vostrel {
 
-// The text of a batch input file: strict UTF-8 (a file that is not is unreadable, rather than
+// The largest batch input file read: about five million web addresses.
+constexpr qsizetype maximumBatchInputBytes = qsizetype(256) << 20;
+
+// The text of a batch input file, which must be a regular file (a device or a pipe could be read
+// without end): strict UTF-8 (a file that is not is unreadable, rather than
 // read with replacement characters that would end up inside QR codes), without a leading
 // byte-order mark, which would otherwise stick to the first line or CSV header.
 Expected<QString, BatchError> readBatchInputText(const QString& path);

@@ -5,10 +5,11 @@
 
 namespace vostrel {
 
-BatchRun::BatchRun(BatchJob job, QThreadPool& executor, BatchEngine::ProgressCallback progress,
-                   QObject* parent)
+BatchRun::BatchRun(BatchJob job, std::unique_ptr<BatchItemSource> items, QThreadPool& executor,
+                   BatchEngine::ProgressCallback progress, QObject* parent)
     : QObject(parent),
       job_(std::make_shared<const BatchJob>(std::move(job))),
+      items_(std::move(items)),
       executor_(executor),
       progress_(std::move(progress)) {
     connect(&folderWatcher_, &QFutureWatcherBase::finished, this, &BatchRun::folderMade);
@@ -35,12 +36,15 @@ void BatchRun::startItem() {
         deleteLater();
         return;
     }
-    if (position_ == job_->items.size()) {
+    std::optional<QRContent> item = items_->next();
+    if (!item) {
         return finish(
             BatchResult{fileNames_.size(), skippedCount_, fileNames_, job_->config.destinationURL});
     }
-    itemWatcher_.setFuture(QtConcurrent::run(
-        &executor_, [job = job_, index = position_] { return writeBatchItem(*job, index); }));
+    itemWatcher_.setFuture(
+        QtConcurrent::run(&executor_, [job = job_, item = std::move(*item), index = position_] {
+            return writeBatchItem(*job, item, index);
+        }));
 }
 
 void BatchRun::itemFinished() {
@@ -62,7 +66,7 @@ bool BatchRun::report() {
     // cancel), so it is called through a copy and the run checks that it still exists.
     const BatchEngine::ProgressCallback progress = progress_;
     const QPointer<BatchRun> alive(this);
-    progress(BatchProgress{fileNames_.size(), job_->items.size(), fileNames_.last(), fileNames_,
+    progress(BatchProgress{fileNames_.size(), job_->itemCount, fileNames_.last(), fileNames_,
                            skippedCount_});
     return !alive.isNull();
 }

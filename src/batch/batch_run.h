@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "batch/batch_engine.h"
+#include "batch/batch_item_source.h"
 #include "batch/batch_item_writer.h"
 
 namespace vostrel {
@@ -15,8 +16,8 @@ namespace vostrel {
 // time, and keeps the count on its own thread between tasks. Deletes itself when done.
 class BatchRun : public QObject {
   public:
-    BatchRun(BatchJob job, QThreadPool& executor, BatchEngine::ProgressCallback progress,
-             QObject* parent);
+    BatchRun(BatchJob job, std::unique_ptr<BatchItemSource> items, QThreadPool& executor,
+             BatchEngine::ProgressCallback progress, QObject* parent);
 
     QFuture<BatchOutcome> start();
 
@@ -29,6 +30,7 @@ class BatchRun : public QObject {
     void finish(BatchOutcome outcome);
 
     std::shared_ptr<const BatchJob> job_;
+    std::unique_ptr<BatchItemSource> items_;  // read on this thread, one item per task
     QThreadPool& executor_;
     BatchEngine::ProgressCallback progress_;
     QPromise<BatchOutcome> promise_;

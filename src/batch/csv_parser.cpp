@@ -4,6 +4,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "batch/csv_row_cursor.h"
 #include "batch/text_lines.h"
 
 namespace vostrel {
@@ -39,15 +40,44 @@ std::optional<QLatin1StringView> fieldNamedBy(const QString& normalizedHeader) {
     return std::nullopt;
 }
 
-QList<QStringView> graphemesOf(QStringView line) {
-    QList<QStringView> graphemes;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, line);
-    qsizetype start = 0;
-    for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
-        graphemes.append(line.sliced(start, end - start));
-        start = end;
+// The user-perceived characters of a line one at a time, with a look at the next one; a line of
+// millions of characters is never held as a list of them.
+class GraphemeCursor {
+  public:
+    explicit GraphemeCursor(QStringView line)
+        : line_(line), finder_(QTextBoundaryFinder::Grapheme, line) {
+        current_ = take();
+        next_ = take();
     }
-    return graphemes;
+    bool atEnd() const { return current_.isNull(); }
+    QStringView current() const { return current_; }
+    QStringView peek() const { return next_; }
+    void advance() {
+        current_ = next_;
+        next_ = take();
+    }
+
+  private:
+    QStringView take() {
+        const qsizetype end = finder_.toNextBoundary();
+        if (end <= start_) return {};
+        const QStringView grapheme = line_.sliced(start_, end - start_);
+        start_ = end;
+        return grapheme;
+    }
+
+    QStringView line_;
+    QTextBoundaryFinder finder_;
+    qsizetype start_ = 0;
+    QStringView current_;
+    QStringView next_;
+};
+
+// Moves the finished field into the list, without a copy when there is nothing to trim.
+void appendTrimmed(QStringList& fields, QString& field) {
+    const QStringView trimmed = trimmedSpacesAndTabs(field);
+    fields.append(trimmed.size() == field.size() ? std::move(field) : trimmed.toString());
+    field = QString();
 }
 
 QString valueOf(const QStringList& row, const ColumnMapping& mapping, QLatin1StringView field) {
@@ -58,42 +88,35 @@ QString valueOf(const QStringList& row, const ColumnMapping& mapping, QLatin1Str
 }  // namespace
 
 CSVParser::ParsedCSV CSVParser::parseCSV(QStringView text) {
-    QList<QStringView> lines = splitLines(text);
-    lines.removeIf([](QStringView line) { return trimmedSpacesAndTabs(line).isEmpty(); });
-    ParsedCSV parsed;
-    if (lines.isEmpty()) return parsed;
-    const QChar delimiter = lines.first().contains(u'\t') ? u'\t' : u',';
-    parsed.headers = parseCSVLine(lines.first(), delimiter);
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        parsed.rows.append(parseCSVLine(lines[i], delimiter));
+    CSVRowCursor cursor(text);
+    ParsedCSV parsed{cursor.headers(), {}};
+    while (auto row = cursor.nextRow()) parsed.rows.append(std::move(*row));
     return parsed;
 }
 
 QStringList CSVParser::parseCSVLine(QStringView line, QChar delimiter) {
-    const QList<QStringView> graphemes = graphemesOf(line);
     const QStringView quote = u"\"";
     const QStringView delimiterText(&delimiter, 1);
     QStringList fields;
     QString field;
     bool quoted = false;
-    for (qsizetype i = 0; i < graphemes.size(); ++i) {
-        const QStringView grapheme = graphemes[i];
+    for (GraphemeCursor cursor(line); !cursor.atEnd(); cursor.advance()) {
+        const QStringView grapheme = cursor.current();
         if (grapheme == quote) {
-            const bool doubled = quoted && i + 1 < graphemes.size() && graphemes[i + 1] == quote;
+            const bool doubled = quoted && cursor.peek() == quote;
             if (doubled) {
                 field += quote;
-                ++i;
+                cursor.advance();
             } else {
                 quoted = !quoted;
             }
         } else if (!quoted && grapheme == delimiterText) {
-            fields.append(trimmedSpacesAndTabs(field).toString());
-            field.clear();
+            appendTrimmed(fields, field);
         } else {
             field += grapheme;
         }
     }
-    fields.append(trimmedSpacesAndTabs(field).toString());
+    appendTrimmed(fields, field);
     return fields;
 }
 

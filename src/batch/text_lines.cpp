@@ -14,15 +14,22 @@ bool isSpaceOrTab(QChar c) {
 
 }  // namespace
 
+std::optional<QStringView> LineCursor::next() {
+    if (done_) return std::nullopt;
+    for (qsizetype i = start_; i < text_.size(); ++i) {
+        if (!isNewline(text_[i])) continue;
+        const QStringView line = text_.sliced(start_, i - start_);
+        start_ = i + 1;
+        return line;
+    }
+    done_ = true;
+    return text_.sliced(start_);
+}
+
 QList<QStringView> splitLines(QStringView text) {
     QList<QStringView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!isNewline(text[i])) continue;
-        lines.append(text.sliced(start, i - start));
-        start = i + 1;
-    }
-    lines.append(text.sliced(start));
+    LineCursor cursor(text);
+    while (const auto line = cursor.next()) lines.append(*line);
     return lines;
 }
 

@@ -1,6 +1,7 @@
 #include "cli/batch_command.h"
 
 #include "batch/batch_engine.h"
+#include "batch/batch_item_source.h"
 #include "batch/batch_items.h"
 #include "cli/commands.h"
 #include "cli/terminal_progress_bar.h"
@@ -42,11 +43,11 @@ CliFailure failureOf(const BatchError& error) {
     return CliFailure{ExitStatus::fileError, error.path, error.message};
 }
 
-void printSummary(const BatchResult& result) {
+int printSummary(const BatchResult& result) {
     QString text = QStringLiteral("%1 QR codes generated\n").arg(result.generatedCount);
     if (result.skippedCount > 0)
         text += QStringLiteral("%1 items skipped\n").arg(result.skippedCount);
-    printToStdout(text.toUtf8());
+    return printOrReport(text.toUtf8());
 }
 
 }  // namespace
@@ -94,7 +95,7 @@ int runBatchCommand(const BatchOptions& options) {
         style = document->style;
         level = document->exportSettings.correctionLevel;
     }
-    const auto text = readBatchInputText(options.inputPath);
+    auto text = readBatchInputText(options.inputPath);
     if (!text) return report(failureOf(text.error()));
 
     const BatchConfig config{options.format, options.size, options.naming,
@@ -102,14 +103,13 @@ int runBatchCommand(const BatchOptions& options) {
     TerminalProgressBar progressBar;
     BatchEngine engine;
     const QFuture<BatchOutcome> run =
-        engine.generateBatch(batchItems(options.kind, *text), style, level, config,
+        engine.generateBatch(textItemSource(options.kind, std::move(*text)), style, level, config,
                              [&](const BatchProgress& p) { progressBar.show(p); });
     waitForBatch(run);
     const BatchOutcome outcome = run.result();
     progressBar.clear();
     if (!outcome) return report(failureOf(outcome.error()));
-    printSummary(*outcome);
-    return int(ExitStatus::success);
+    return printSummary(*outcome);
 }
 
 int runBatch(const CommandLine& line) {

@@ -1,7 +1,9 @@
 #include "cli/cli_io.h"
 
 #include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "common/atomic_write.h"
 #include "document/document_file.h"
@@ -47,22 +49,24 @@ CliResult<DocumentSnapshot> loadDocument(const QString& doc) {
 }
 
 CliResult<void> writeOutput(const QString& target, const QByteArray& bytes) {
-    if (target == u"-") {
-        printToStdout(bytes);
-        if (std::ferror(stdout)) {
-            return unexpected(
-                CliFailure{ExitStatus::fileError, target, QStringLiteral("write error")});
-        }
-        return {};
-    }
+    if (target == u"-") return printToStdout(bytes);
     const auto written = writeFileAtomically(target, bytes);
     if (!written) return unexpected(CliFailure{ExitStatus::fileError, target, written.error()});
     return {};
 }
 
-void printToStdout(const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fflush(stdout);
+CliResult<void> printToStdout(const QByteArray& bytes) {
+    const size_t size = size_t(bytes.size());
+    if (std::fwrite(bytes.constData(), 1, size, stdout) == size && std::fflush(stdout) == 0)
+        return {};
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    std::clearerr(stdout);
+    return unexpected(CliFailure{ExitStatus::fileError, QStringLiteral("standard output"), reason});
+}
+
+int printOrReport(const QByteArray& bytes) {
+    const auto printed = printToStdout(bytes);
+    return printed ? int(ExitStatus::success) : report(printed.error());
 }
 
 }  // namespace vostrel::cli

@@ -41,6 +41,10 @@ CliResult<DocumentSnapshot> loadDocument(const QString& doc);
 // TARGET is a path (written atomically) or "-" for standard output.
 CliResult<void> writeOutput(const QString& target, const QByteArray& bytes);
 
-void printToStdout(const QByteArray& bytes);
+// Writes to standard output; a failed write (a full disk, a closed terminal) is the system's
+// reason, reported on "standard output".
+CliResult<void> printToStdout(const QByteArray& bytes);
+// Prints and returns the exit status: success, or the reported write failure's.
+int printOrReport(const QByteArray& bytes);
 
 }  // namespace vostrel::cli

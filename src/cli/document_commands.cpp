@@ -104,8 +104,7 @@ CliResult<void> verifiedSymbol(const CommandLine& line, const DocumentSnapshot& 
 
 int runPayload(const CommandLine& line) {
     return withDocument(line, [](const QString&, const DocumentSnapshot& document) {
-        printToStdout(document.content.payload().toUtf8());
-        return CliResult<void>();
+        return printToStdout(document.content.payload().toUtf8());
     });
 }
 
@@ -113,8 +112,7 @@ int runMatrix(const CommandLine& line) {
     return withDocument(line, [](const QString& doc, const DocumentSnapshot& document) {
         const auto symbol = makeSymbol(document, doc);
         if (!symbol) return CliResult<void>(unexpected(symbol.error()));
-        printToStdout(matrixText(symbol->matrix));
-        return CliResult<void>();
+        return printToStdout(matrixText(symbol->matrix));
     });
 }
 
@@ -145,8 +143,7 @@ int runWarnings(const CommandLine& line) {
                  document.style, document.exportSettings.pngSize, int(symbol->matrix.size()) - 2)) {
             text += warning.message().toUtf8() + '\n';
         }
-        printToStdout(text);
-        return CliResult<void>();
+        return printToStdout(text);
     });
 }
 
@@ -160,9 +157,8 @@ int runVerify(const CommandLine& line) {
             if (!size) return CliResult<void>(unexpected(size.error()));
             const auto scan = checkSymbol(*symbol, document.style, *size, doc);
             if (!scan) return CliResult<void>(unexpected(scan.error()));
-            printToStdout(scanReport(*scan));
             reads = scan->passed();
-            return CliResult<void>();
+            return printToStdout(scanReport(*scan));
         });
     if (status != 0 || reads) return status;
     return int(ExitStatus::unreadable);

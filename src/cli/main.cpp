@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <csignal>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
@@ -9,7 +10,7 @@ namespace {
 
 const QString helpFlag = QStringLiteral("--help");
 
-void printHelp() {
+int printHelp() {
     QString text = QStringLiteral(
         "Usage: vostrel-cli COMMAND [options]\n"
         "Design QR codes that always scan: Vostrel documents (.vostrel) on the command line.\n\n"
@@ -24,7 +25,7 @@ void printHelp() {
         "Exit status: 0 success, 1 a document could not be read or an output not written,\n"
         "2 usage error, 3 no QR code can be made (empty content, or too much data),\n"
         "4 the code may not scan (verify, --verify).\n");
-    printToStdout(text.toUtf8());
+    return printOrReport(text.toUtf8());
 }
 
 int runCommand(const Command& command, const QStringList& arguments) {
@@ -33,10 +34,9 @@ int runCommand(const Command& command, const QStringList& arguments) {
     const auto line = parseCommandLine(arguments, options);
     if (!line) return usageError(line.error());
     if (line->has(helpFlag)) {
-        printToStdout(QStringLiteral("Usage: vostrel-cli %1\n%2\n")
-                          .arg(command.usage, command.summary)
-                          .toUtf8());
-        return 0;
+        return printOrReport(QStringLiteral("Usage: vostrel-cli %1\n%2\n")
+                                 .arg(command.usage, command.summary)
+                                 .toUtf8());
     }
     return command.run(*line);
 }
@@ -44,17 +44,18 @@ int runCommand(const Command& command, const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Beyond a file size limit (ulimit -f) a write then fails with "File too large" and is
+    // reported like any other write error, instead of the signal ending the process unheard.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) return usageError(QStringLiteral("no command given"));
     const QString name = arguments.takeFirst();
     if (name == helpFlag || name == u"-h" || name == u"help") {
-        printHelp();
-        return 0;
+        return printHelp();
     }
     if (name == u"--version") {
-        printToStdout("vostrel-cli " VOSTREL_VERSION "\n");
-        return 0;
+        return printOrReport("vostrel-cli " VOSTREL_VERSION "\n");
     }
     for (const Command& command : allCommands()) {
         if (name == command.name) return runCommand(command, arguments);

@@ -75,4 +75,18 @@ MatrixResult QREngine::makeMatrix(const QString& payload, CorrectionLevel level)
     }
 }
 
+int QREngine::capacityBytes(CorrectionLevel level) {
+    switch (level) {
+        case CorrectionLevel::l:
+            return 2953;
+        case CorrectionLevel::m:
+            return 2331;
+        case CorrectionLevel::q:
+            return 1663;
+        case CorrectionLevel::h:
+            return 1273;
+    }
+    return 0;
+}
+
 }  // namespace vostrel

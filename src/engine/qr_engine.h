@@ -33,6 +33,9 @@ class QREngine {
     // The same work on the calling thread, for callers that are already off the main thread.
     static MatrixResult makeMatrix(const QString& payload, CorrectionLevel level);
 
+    // The most UTF-8 bytes of payload a symbol holds at `level` (version 40, one byte segment).
+    static int capacityBytes(CorrectionLevel level);
+
   private:
     QThreadPool executor_;
 };

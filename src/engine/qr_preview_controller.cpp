@@ -1,12 +1,24 @@
 #include "engine/qr_preview_controller.h"
 
 #include <QFutureWatcher>
+#include <QLocale>
 
 namespace vostrel {
 namespace {
 
 const QString emptyContentMessage = QStringLiteral("Enter content to generate QR code");
 const QString generationFailedMessage = QStringLiteral("Could not generate QR code");
+
+// Too much content is the one failure a user can do something about.
+std::optional<QString> failureDetail(QREngineError error, CorrectionLevel level) {
+    if (error != QREngineError::generationFailed) return std::nullopt;
+    const QString wayOut = level == CorrectionLevel::l
+                               ? QStringLiteral("shorten it")
+                               : QStringLiteral("shorten it or lower error correction");
+    return QStringLiteral("Too much content for a QR code at level %1 (%2 bytes at most): %3")
+        .arg(rawValue(level), QLocale(QLocale::English).toString(QREngine::capacityBytes(level)),
+             wayOut);
+}
 
 template <class T>
 bool assignIfChanged(T& field, T value) {
@@ -59,8 +71,8 @@ void QRPreviewController::startPendingRequest() {
 
 void QRPreviewController::publish(const Request& request, const MatrixResult& result) {
     if (!result) {
-        // Which error it was means nothing to the user.
-        showMessage(generationFailedMessage);
+        showMessage(generationFailedMessage,
+                    failureDetail(result.error(), request.correctionLevel));
         return;
     }
     // Before the matrix, so that whoever hears of the new matrix finds its payload.
@@ -71,17 +83,21 @@ void QRPreviewController::publish(const Request& request, const MatrixResult& re
     setErrorMessage(std::nullopt);
 }
 
-void QRPreviewController::showMessage(const QString& message) {
+void QRPreviewController::showMessage(const QString& message, std::optional<QString> detail) {
     setMatrix(std::nullopt);
-    setErrorMessage(message);
+    setErrorMessage(message, std::move(detail));
 }
 
 void QRPreviewController::setMatrix(std::optional<ModuleMatrix> matrix) {
     if (assignIfChanged(matrix_, std::move(matrix))) Q_EMIT matrixChanged();
 }
 
-void QRPreviewController::setErrorMessage(std::optional<QString> message) {
-    if (assignIfChanged(errorMessage_, std::move(message))) Q_EMIT errorMessageChanged();
+void QRPreviewController::setErrorMessage(std::optional<QString> message,
+                                          std::optional<QString> detail) {
+    // Both are always evaluated: `|`, not `||`.
+    if (assignIfChanged(errorMessage_, std::move(message)) |
+        assignIfChanged(errorDetail_, std::move(detail)))
+        Q_EMIT errorMessageChanged();
 }
 
 void QRPreviewController::setRenderedContent(std::optional<QRContent> content) {

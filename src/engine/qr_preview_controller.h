@@ -33,6 +33,9 @@ class QRPreviewController : public QObject {
     const std::optional<ModuleMatrix>& matrix() const { return matrix_; }
     // "Enter content to generate QR code", "Could not generate QR code", or none.
     const std::optional<QString>& errorMessage() const { return errorMessage_; }
+    // Why no symbol could be made and the way out, beside "Could not generate QR code"; none for
+    // every other state. Changes together with errorMessage.
+    const std::optional<QString>& errorDetail() const { return errorDetail_; }
     // What the last successful matrix was made from. An empty content or a failure later on
     // leaves these as they were but clears the matrix.
     const std::optional<QRContent>& renderedContent() const { return renderedContent_; }
@@ -69,16 +72,18 @@ class QRPreviewController : public QObject {
 
     void startPendingRequest();
     void publish(const Request& request, const MatrixResult& result);
-    void showMessage(const QString& message);
+    void showMessage(const QString& message, std::optional<QString> detail = std::nullopt);
     bool isLatest(const Request& request) const { return request.serial == latestSerial_; }
 
     void setMatrix(std::optional<ModuleMatrix> matrix);
-    void setErrorMessage(std::optional<QString> message);
+    void setErrorMessage(std::optional<QString> message,
+                         std::optional<QString> detail = std::nullopt);
     void setRenderedContent(std::optional<QRContent> content);
     void setRenderedCorrectionLevel(std::optional<CorrectionLevel> level);
 
     std::optional<ModuleMatrix> matrix_;
     std::optional<QString> errorMessage_;
+    std::optional<QString> errorDetail_;
     std::optional<QRContent> renderedContent_;
     std::optional<CorrectionLevel> renderedCorrectionLevel_;
     QString renderedPayload_;

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,6 +107,29 @@ TEST(DocumentController, ABrokenFileSaysWhyAndChangesNothing) {
     EXPECT_TRUE(app.recent.paths().isEmpty());
 }
 
+// The file dialog is the active window when it reports the chosen file, and is deleted as it
+// closes: an alert parented to it vanished before anyone saw it.
+TEST(DocumentController, ABrokenFileOpenedFromAWindowAlertsOnThatWindow) {
+    App app;
+    const QString broken = app.dir.filePath("Broken.vostrel");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{");
+    file.close();
+    DocumentWindow* window = app.controller.newDocument();
+    app.controller.chooseFileToOpen(window);
+    auto* dialog = waitForDialog<QFileDialog>(window);
+    ASSERT_TRUE(dialog);
+    dialog->selectFile(broken);
+    static_cast<QDialog*>(dialog)->accept();
+    QPointer<QMessageBox> box = waitForDialog<QMessageBox>(window);
+    QTest::qWait(50);  // the dialog's deferred deletion
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->informativeText().contains("Broken.vostrel"));
+    box->close();
+}
+
 TEST(DocumentWindow, EditsMarkTheWindowAndSavingClearsIt) {
     App app;
     const QString path = app.savedDocument("doc.vostrel");
@@ -181,6 +205,29 @@ TEST(DocumentWindow, AFailedSaveSaysWhyAndKeepsTheChanges) {
     EXPECT_TRUE(error->text().startsWith("Couldn’t save"));
     error->close();
     EXPECT_EQ(window->document()->content(), QRContent::text("keep me"));
+}
+
+// The README's keys, on a platform without a desktop theme (Qt binds no key to Save As there).
+TEST(DocumentWindow, DocumentedShortcutsWorkWithoutADesktopTheme) {
+    App app;
+    DocumentWindow* window = app.controller.newDocument();
+    const std::pair<const char*, const char*> documented[] = {
+        {"&New", "Ctrl+N"},   {"&Open…", "Ctrl+O"},
+        {"&Save", "Ctrl+S"},  {"Save &As…", "Ctrl+Shift+S"},
+        {"&Close", "Ctrl+W"}, {"&Quit", "Ctrl+Q"},
+        {"Undo", "Ctrl+Z"},   {"Redo", "Ctrl+Shift+Z"},
+        {"&Copy", "Ctrl+C"},
+    };
+    for (const auto& [text, keys] : documented) {
+        QAction* action = menuAction(window, text);
+        ASSERT_TRUE(action) << text;
+        EXPECT_EQ(action->shortcut(), QKeySequence(keys)) << text;
+    }
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* dialog = waitForDialog<QFileDialog>(window);
+    ASSERT_TRUE(dialog);
+    dialog->reject();
 }
 
 TEST(DocumentWindow, EditMenuNamesTheUndoStep) {

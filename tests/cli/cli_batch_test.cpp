@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -85,7 +86,15 @@ TEST_F(CliBatch, FailuresNameWhatFailedAndExitWithTheirStatus) {
         {{"--kind", "url", "--input", urls, "--out", urls + "/o"},
          1,
          "vostrel-cli: " + urls + "/o: Not a directory"},
+        // A device or a pipe could be read without end, or block forever.
+        {{"--kind", "url", "--input", "/dev/zero", "--out", path("o")},
+         1,
+         "vostrel-cli: /dev/zero: not a regular file"},
+        {{"--kind", "url", "--input", path("fifo"), "--out", path("o")},
+         1,
+         "vostrel-cli: " + path("fifo") + ": not a regular file"},
     };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600), 0);
     for (const auto& failing : table) {
         const testing::CliRun run = runCli(QStringList{"batch"} + failing.arguments);
         SCOPED_TRACE(failing.arguments.join(' ').toStdString());

@@ -5,9 +5,13 @@
 
 namespace vostrel::testing {
 
-CliRun runCli(const QStringList& arguments, const QByteArray& input) {
+namespace {
+
+CliRun runProcess(const QString& program, const QStringList& arguments, const QByteArray& input,
+                  const QString& outputFile) {
     QProcess process;
-    process.start(QStringLiteral(VOSTREL_CLI_PATH), arguments);
+    if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
+    process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
     process.waitForFinished(60000);
@@ -16,6 +20,16 @@ CliRun runCli(const QStringList& arguments, const QByteArray& input) {
     run.out = process.readAllStandardOutput();
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+}  // namespace
+
+CliRun runCli(const QStringList& arguments, const QByteArray& input, const QString& outputFile) {
+    return runProcess(QStringLiteral(VOSTREL_CLI_PATH), arguments, input, outputFile);
+}
+
+CliRun runProgram(const QString& program, const QStringList& arguments) {
+    return runProcess(program, arguments, {}, {});
 }
 
 QString examplePath(const QString& name) {

@@ -12,8 +12,13 @@ struct CliRun {
     QString err;
 };
 
-// Runs the built vostrel-cli with the arguments, feeding `input` to its standard input.
-CliRun runCli(const QStringList& arguments, const QByteArray& input = {});
+// Runs the built vostrel-cli with the arguments, feeding `input` to its standard input. Standard
+// output is captured, or goes to `outputFile` when one is given (such as /dev/full).
+CliRun runCli(const QStringList& arguments, const QByteArray& input = {},
+              const QString& outputFile = {});
+
+// Runs any program the same way, for what the tool is run under (a shell setting limits).
+CliRun runProgram(const QString& program, const QStringList& arguments);
 
 QString examplePath(const QString& name);
 QByteArray readFile(const QString& path);

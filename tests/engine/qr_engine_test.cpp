@@ -68,6 +68,16 @@ TEST(QREngine, RejectsEmptyUnencodableAndOversizedPayloads) {
     EXPECT_EQ(generated(QString(2900, QLatin1Char('x')), CorrectionLevel::l).size(), 179u);
 }
 
+// The capacity the preview quotes when content is too long is exactly where generation stops.
+TEST(QREngine, CapacityIsTheLargestPayloadThatFits) {
+    for (const CorrectionLevel level : allCases<CorrectionLevel>()) {
+        const int capacity = QREngine::capacityBytes(level);
+        EXPECT_TRUE(QREngine::makeMatrix(QString(capacity, u'x'), level))
+            << rawValue(level).toStdString();
+        EXPECT_FALSE(QREngine::makeMatrix(QString(capacity + 1, u'x'), level));
+    }
+}
+
 TEST(QREngine, SymbolsDecodeToTheirUtf8Payload) {
     for (const QString& payload :
          {QStringLiteral("å"), QStringLiteral("WIFI:T:WPA;S:Café;P:p;H:false;;"),

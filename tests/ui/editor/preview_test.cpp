@@ -81,6 +81,23 @@ TEST(PreviewBadges, NameTheFirstTwoWarningsAndCountTheRest) {
               (QStringList{"Low contrast", "Tight quiet zone", "+4 more"}));
 }
 
+// Without a symbol nothing may be called scannable, and the card says why there is none.
+TEST(PreviewBadges, ContentTooLongForACodeSaysWhyAndIsNeverScannable) {
+    Preview preview;
+    preview.document.setContent(QRContent::text(QString(3000, u'x')));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.controller.matrix(); }));
+    EXPECT_EQ(preview.controller.errorMessage(), "Could not generate QR code");
+    EXPECT_EQ(preview.controller.errorDetail(),
+              "Too much content for a QR code at level M (2,331 bytes at most): shorten it or "
+              "lower error correction");
+    EXPECT_TRUE(preview.view.badges()->labels().isEmpty());
+
+    preview.document.setContent(QRContent::text(QStringLiteral("short again")));
+    ASSERT_TRUE(preview.waitForSymbol());
+    EXPECT_EQ(preview.controller.errorDetail(), std::nullopt);
+    EXPECT_EQ(preview.view.badges()->labels(), QStringList{"Scannable"});
+}
+
 TEST(PreviewBadges, AnnounceEachWarningOnceWhenItAppears) {
     Preview preview;
     QSignalSpy announced(preview.view.announcer(), &Announcer::announced);

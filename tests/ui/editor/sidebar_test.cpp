@@ -137,6 +137,16 @@ TEST(Sidebar, CalendarPickersKeepUntouchedInstantsExact) {
     sidebar.field<QDateTimeEdit>(0)->setDateTime(QDateTime(QDate(2030, 5, 1), QTime(9, 30)));
     EXPECT_EQ(sidebar.document.content().get<ContentType::calendar>()->startDate,
               Instant::fromDateTime(QDateTime(QDate(2030, 5, 1), QTime(9, 30))));
+
+    // Stepping down the minutes of a shown 23:59:10 picks 23:58, not 23:58:10.
+    auto* end = sidebar.field<QDateTimeEdit>(1);
+    const QDateTime shown = end->dateTime();
+    ASSERT_NE(shown.time().second(), 0);
+    end->setCurrentSection(QDateTimeEdit::MinuteSection);
+    end->stepBy(-1);  // what the Down key does
+    const QDateTime picked(shown.date(), QTime(shown.time().hour(), shown.time().minute()));
+    EXPECT_EQ(sidebar.document.content().get<ContentType::calendar>()->endDate,
+              Instant::fromDateTime(picked.addSecs(-60)));
 }
 
 TEST(Sidebar, KindSwitchesAreUndoableAndRestoreWhatWasTyped) {

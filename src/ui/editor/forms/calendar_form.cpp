@@ -37,6 +37,14 @@ class CalendarForm : public RecordForm<ContentType::calendar> {
     }
 
   private:
+    // A time the user picks is a whole minute: the picker hides the seconds of the value it was
+    // shown, and keeps them in every edit unless they are dropped here.
+    static QDateTime wholeMinute(QDateTime dateTime) {
+        const QTime time = dateTime.time();
+        dateTime.setTime(QTime(time.hour(), time.minute()));
+        return dateTime;
+    }
+
     // Date plus hour and minute in local time. Untouched pickers never write, so an instant
     // stored with seconds or fractions keeps them until the user picks another time.
     QDateTimeEdit* makeDatePicker(Instant CalendarContent::*member) {
@@ -48,7 +56,7 @@ class CalendarForm : public RecordForm<ContentType::calendar> {
         connect(picker, &QDateTimeEdit::dateTimeChanged, this,
                 [this, member](const QDateTime& dateTime) {
                     edit([&](CalendarContent& record) {
-                        record.*member = Instant::fromDateTime(dateTime);
+                        record.*member = Instant::fromDateTime(wholeMinute(dateTime));
                     });
                 });
         onShow([picker, member](const CalendarContent& record) {

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "ui/editor/preview/symbol_canvas.h"
+#include "ui/widgets/fonts.h"
 
 namespace vostrel {
 
@@ -12,9 +13,10 @@ PreviewPlaceholder::PreviewPlaceholder(const QString& text, QWidget* parent)
     setMinimumSize(160, 160);
 }
 
-void PreviewPlaceholder::setText(const QString& text) {
-    if (text == text_) return;
+void PreviewPlaceholder::setText(const QString& text, const QString& detail) {
+    if (text == text_ && detail == detail_) return;
     text_ = text;
+    detail_ = detail;
     update();
 }
 
@@ -31,7 +33,18 @@ void PreviewPlaceholder::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(card.adjusted(1, 1, -1, -1), SymbolCanvas::cardRadius,
                             SymbolCanvas::cardRadius);
     painter.setPen(palette().color(QPalette::PlaceholderText));
-    painter.drawText(card.adjusted(24, 24, -24, -24), Qt::AlignCenter | Qt::TextWordWrap, text_);
+    const QRectF area = card.adjusted(24, 24, -24, -24);
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    const QFont detailFont = scaledFont(font(), captionScale);
+    const qreal gap = detail_.isEmpty() ? 0 : 8;
+    const QRectF textBox = painter.boundingRect(area, flags, text_);
+    const QRectF detailBox = QFontMetricsF(detailFont).boundingRect(area, flags, detail_);
+    qreal top = area.center().y() - (textBox.height() + gap + detailBox.height()) / 2;
+    painter.drawText(QRectF(area.left(), top, area.width(), textBox.height()), flags, text_);
+    if (detail_.isEmpty()) return;
+    top += textBox.height() + gap;
+    painter.setFont(detailFont);
+    painter.drawText(QRectF(area.left(), top, area.width(), detailBox.height()), flags, detail_);
 }
 
 }  // namespace vostrel

@@ -99,13 +99,16 @@ void PreviewView::showControllerState() {
             canvas_->setAccessibleName(content->accessibilitySummary());
         pages_->setCurrentWidget(canvas_);
     } else if (const auto& message = controller_->errorMessage()) {
-        message_->setText(*message);
+        const QString detail = controller_->errorDetail().value_or(QString());
+        message_->setText(*message, detail);
         message_->setAccessibleName(*message);
+        message_->setAccessibleDescription(detail);
         pages_->setCurrentWidget(message_);
     } else {
         pages_->setCurrentWidget(placeholder_);
     }
     copyControl_->button()->setEnabled(controller_->matrix().has_value());
+    badges_->setSymbolShown(controller_->matrix().has_value());
     requestScanCheck();
 }
 

@@ -67,6 +67,12 @@ void WarningBadges::showScanCheck(const std::optional<ScanCheckResult>& result) 
     rebuild();
 }
 
+void WarningBadges::setSymbolShown(bool shown) {
+    if (shown == symbolShown_) return;
+    symbolShown_ = shown;
+    rebuild();
+}
+
 void WarningBadges::rebuild() {
     while (QLayoutItem* item = layout_->takeAt(0)) {
         delete item->widget();
@@ -74,7 +80,7 @@ void WarningBadges::rebuild() {
     }
     layout_->addStretch(1);
     const bool scanFailed = scanCheck_ && !scanCheck_->passed();
-    if (warnings_.isEmpty() && !scanFailed)
+    if (warnings_.isEmpty() && symbolShown_ && !scanFailed)
         addBadge(tr("Scannable"), false, tr("No scannability problems found"));
     const QStringList texts = badgeLabels(warnings_);
     for (qsizetype i = 0; i < texts.size(); ++i) {

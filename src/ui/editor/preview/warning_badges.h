@@ -14,7 +14,8 @@ namespace vostrel {
 
 // The scannability warnings as a centred row of small badges in the warning colour: the first
 // two by their short labels and "+N more" for the rest, or a "Scannable" badge when there are
-// none and the scan check did not fail. After them, once known, the scan check: a quiet "Reads on
+// none, a symbol is shown (with no symbol there is nothing to call scannable) and the scan check
+// did not fail. After them, once known, the scan check: a quiet "Reads on
 // 2 of 2 scanners" or a warning badge "May not scan" / "Won't scan". Each badge's tooltip and
 // accessible description hold the full messages it stands for.
 class WarningBadges : public QWidget {
@@ -26,6 +27,7 @@ class WarningBadges : public QWidget {
     void showWarnings(const QList<ValidationWarning>& warnings);
     // None while no check has read the current symbol.
     void showScanCheck(const std::optional<ScanCheckResult>& result);
+    void setSymbolShown(bool shown);
     // The badge texts in order, as shown.
     QStringList labels() const;
 
@@ -36,6 +38,7 @@ class WarningBadges : public QWidget {
     QHBoxLayout* layout_;
     QList<ValidationWarning> warnings_;
     std::optional<ScanCheckResult> scanCheck_;
+    bool symbolShown_ = true;
 };
 
 }  // namespace vostrel
