@@ -3,17 +3,23 @@
 #include <zbar.h>
 
 #include <ZXing/ReadBarcode.h>
+#include <algorithm>
 #include <memory>
 
 namespace vostrel {
 
 namespace {
 
-std::optional<QByteArray> readWithZXing(const QImage& grey) {
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(),
-                                ZXing::ImageFormat::Lum, int(grey.bytesPerLine()));
+std::optional<QByteArray> readWithZXing(const QImage& grey, bool mirrored) {
+    // The mirror image is the same rows, last first: a view that steps backwards through them.
+    const int stride = int(grey.bytesPerLine());
+    const ZXing::ImageView view(grey.constScanLine(mirrored ? grey.height() - 1 : 0), grey.width(),
+                                grey.height(), ZXing::ImageFormat::Lum,
+                                mirrored ? -stride : stride);
     ZXing::DecodeHints hints;
     hints.setFormats(ZXing::BarcodeFormat::QRCode);
+    // Pictures are drawn upright; trying the other three turns would only cost time.
+    hints.setTryRotate(false);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     if (!result.isValid()) return std::nullopt;
     const auto& bytes = result.bytes();
@@ -21,21 +27,35 @@ std::optional<QByteArray> readWithZXing(const QImage& grey) {
 }
 
 // zbar wants the rows packed one after the other; QImage pads them to four bytes.
-QByteArray packedRows(const QImage& grey) {
+QByteArray packedRows(const QImage& grey, bool mirrored) {
     QByteArray rows(qsizetype(grey.width()) * grey.height(), Qt::Uninitialized);
-    for (int y = 0; y < grey.height(); ++y)
-        std::copy_n(grey.constScanLine(y), grey.width(), rows.data() + qsizetype(y) * grey.width());
+    for (int y = 0; y < grey.height(); ++y) {
+        const int source = mirrored ? grey.height() - 1 - y : y;
+        std::copy_n(grey.constScanLine(source), grey.width(),
+                    rows.data() + qsizetype(y) * grey.width());
+    }
     return rows;
 }
 
-std::optional<QByteArray> readWithZbar(const QImage& grey) {
+// zbar reads along every row and column by default; on large pictures every few suffice, since
+// a module is then many pixels wide (at least 5 at 1024 px, whatever the version).
+int scanLineStep(const QImage& grey) {
+    return std::max(1, std::min(grey.width(), grey.height()) / 400);
+}
+
+std::optional<QByteArray> readWithZbar(const QImage& grey, bool mirrored) {
     const std::unique_ptr<zbar::zbar_image_scanner_t, void (*)(zbar::zbar_image_scanner_t*)>
         scanner(zbar::zbar_image_scanner_create(), zbar::zbar_image_scanner_destroy);
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 0);
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_QRCODE, zbar::ZBAR_CFG_ENABLE, 1);
     // The bytes as encoded, not zbar's guess at their character set.
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_QRCODE, zbar::ZBAR_CFG_BINARY, 1);
-    const QByteArray rows = packedRows(grey);
+    const int step = scanLineStep(grey);
+    zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY,
+                                        step);
+    zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY,
+                                        step);
+    const QByteArray rows = packedRows(grey, mirrored);
     const std::unique_ptr<zbar::zbar_image_t, void (*)(zbar::zbar_image_t*)> image(
         zbar::zbar_image_create(), zbar::zbar_image_destroy);
     zbar::zbar_image_set_format(image.get(), zbar_fourcc('Y', '8', '0', '0'));
@@ -54,9 +74,9 @@ QString readerName(QRReader reader) {
     return reader == QRReader::zxing ? QStringLiteral("ZXing-cpp") : QStringLiteral("zbar");
 }
 
-std::optional<QByteArray> readQRBytes(QRReader reader, const QImage& grey) {
+std::optional<QByteArray> readQRBytes(QRReader reader, const QImage& grey, bool mirrored) {
     if (grey.isNull() || grey.format() != QImage::Format_Grayscale8) return std::nullopt;
-    return reader == QRReader::zxing ? readWithZXing(grey) : readWithZbar(grey);
+    return reader == QRReader::zxing ? readWithZXing(grey, mirrored) : readWithZbar(grey, mirrored);
 }
 
 }  // namespace vostrel

@@ -17,8 +17,9 @@ inline constexpr std::array allReaders{QRReader::zxing, QRReader::zbar};
 QString readerName(QRReader reader);
 
 // The raw bytes of the one QR code the reader finds in an 8-bit grey picture (dark modules dark),
-// or nothing when it finds none. Each call makes its own decoder state, so calls on different
-// threads are independent.
-std::optional<QByteArray> readQRBytes(QRReader reader, const QImage& grey);
+// or nothing when it finds none; with `mirrored`, in the picture's mirror image top to bottom
+// (no copy is made). Each call makes its own decoder state, so calls on different threads are
+// independent.
+std::optional<QByteArray> readQRBytes(QRReader reader, const QImage& grey, bool mirrored = false);
 
 }  // namespace vostrel

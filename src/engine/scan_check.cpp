@@ -60,19 +60,19 @@ double modulesAcross(const ModuleMatrix& matrix, const QRStyle& style) {
     return std::max(1.0, symbol + 2.0 * double(std::max<qint64>(style.quietZoneModules, 0)));
 }
 
-// Scaled down to about three pixels per module and blurred; a picture already that coarse is
-// only blurred.
-QImage smallPrint(const QImage& grey, double modules) {
-    const int edge = int(std::lround(modules * smallPrintPixelsPerModule));
-    if (edge >= grey.width()) return lightlyBlurred(grey);
-    const QImage scaled = grey.scaled(edge, edge, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return lightlyBlurred(scaled.convertToFormat(QImage::Format_Grayscale8));
+// The symbol drawn at about three pixels per module and blurred; an exported picture already
+// that coarse is only blurred. Drawing it small averages each pixel's coverage, as scaling the
+// large picture down by area would, at a fraction of the cost.
+QImage smallPrint(const ModuleMatrix& matrix, const QRStyle& style, const QImage& exported) {
+    const int edge = int(std::lround(modulesAcross(matrix, style) * smallPrintPixelsPerModule));
+    if (edge >= exported.width()) return lightlyBlurred(exported);
+    return lightlyBlurred(greyOnWhite(symbolPicture(matrix, style, edge)));
 }
 
-ScanReading readingOf(QRReader reader, ScanPicture picture, const QImage& grey,
+ScanReading readingOf(QRReader reader, ScanPicture picture, const QImage& grey, bool mirrored,
                       const QByteArray& payload) {
     using Outcome = ScanReading::Outcome;
-    const std::optional<QByteArray> bytes = readQRBytes(reader, grey);
+    const std::optional<QByteArray> bytes = readQRBytes(reader, grey, mirrored);
     const Outcome outcome = !bytes              ? Outcome::nothingFound
                             : *bytes == payload ? Outcome::read
                                                 : Outcome::otherText;
@@ -145,18 +145,17 @@ std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRSty
     const QImage exported = greyOnWhite(picture);
     const std::pair<ScanPicture, QImage> pictures[] = {
         {ScanPicture::exported, exported},
-        {ScanPicture::smallPrint, smallPrint(exported, modulesAcross(matrix, style))},
+        {ScanPicture::smallPrint, smallPrint(matrix, style, exported)},
     };
     ScanCheckResult result;
     for (const auto& [kind, grey] : pictures) {
-        // ZXing-cpp 1.4 finds no symbol that is mirrored top to bottom, which is how a style
-        // with flipVertical draws it (finders upper-left, lower-left, lower-right); it reads
-        // the picture mirrored back. zbar reads either way round.
-        const QImage upright = style.flipVertical ? grey.mirrored(false, true) : grey;
         for (const QRReader reader : allReaders) {
             if (stop()) return std::nullopt;
-            const QImage& given = reader == QRReader::zxing ? upright : grey;
-            result.readings.append(readingOf(reader, kind, given, payload));
+            // ZXing-cpp 1.4 finds no symbol that is mirrored top to bottom, which is how a
+            // style with flipVertical draws it (finders upper-left, lower-left, lower-right), so
+            // it reads the picture mirrored back. zbar reads either way round.
+            const bool mirrored = reader == QRReader::zxing && style.flipVertical;
+            result.readings.append(readingOf(reader, kind, grey, mirrored, payload));
         }
     }
     result.verdict = verdictOf(result.readings);

@@ -13,7 +13,7 @@
 namespace vostrel {
 
 // The two pictures every reader is given: the symbol exactly as PNG export draws it, and a small
-// print, the same picture scaled to about three pixels per module and lightly blurred, as a phone
+// print, the same symbol drawn at about three pixels per module and lightly blurred, as a phone
 // camera sees a code printed small.
 enum class ScanPicture { exported, smallPrint };
 
