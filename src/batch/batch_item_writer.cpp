@@ -7,14 +7,16 @@
 #include "batch/batch_file_name.h"
 #include "common/atomic_write.h"
 #include "engine/qr_engine.h"
-#include "export/png_data.h"
+#include "engine/scan_check.h"
+#include "export/png_writer.h"
 #include "export/svg_document.h"
+#include "render/qr_module_renderer.h"
 
 namespace vostrel {
 namespace {
 
 BatchItemOutcome skipped() {
-    return std::optional<QString>();
+    return BatchItemResult{};
 }
 
 BatchError writeError(const QString& path, const QString& reason) {
@@ -27,9 +29,22 @@ QString baseName(const BatchJob& job, const QRContent& item, qsizetype index) {
     return batchFileBaseName(item, index);
 }
 
-std::optional<QByteArray> fileBytes(const BatchJob& job, const ModuleMatrix& matrix) {
+// The PNG picture, drawn once for both the check and the file.
+QImage pictureFor(const BatchJob& job, const ModuleMatrix& matrix) {
+    const bool needed = job.config.format == ExportFormat::png || job.config.verifyReading;
+    return needed ? symbolPicture(matrix, job.style, job.config.pngSize) : QImage();
+}
+
+bool readsBack(const BatchJob& job, const QImage& picture, const ModuleMatrix& matrix,
+               const QString& payload) {
+    const auto scan = checkScanOfPicture(picture, matrix, job.style, payload.toUtf8());
+    return scan && scan->passed();
+}
+
+std::optional<QByteArray> fileBytes(const BatchJob& job, const ModuleMatrix& matrix,
+                                    const QImage& picture) {
     if (job.config.format == ExportFormat::svg) return svgDocument(matrix, job.style).toUtf8();
-    return pngData(matrix, job.style, job.config.pngSize);
+    return encodePng(picture);
 }
 
 }  // namespace
@@ -50,14 +65,17 @@ BatchItemOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsiz
     if (payload.isEmpty()) return skipped();
     const MatrixResult matrix = QREngine::makeMatrix(payload, job.level);
     if (!matrix) return skipped();
-    const std::optional<QByteArray> bytes = fileBytes(job, *matrix);
-    if (!bytes) return skipped();
+    const QImage picture = pictureFor(job, *matrix);
     const QString base = baseName(job, item, index);
     const QString extension = rawValue(job.config.format);
     const auto candidate = [&](int attempt) { return numberedFileName(base, extension, attempt); };
+    if (job.config.verifyReading && !readsBack(job, picture, *matrix, payload))
+        return BatchItemResult{BatchItemResult::Kind::unreadable, candidate(1)};
+    const std::optional<QByteArray> bytes = fileBytes(job, *matrix, picture);
+    if (!bytes) return skipped();
     auto written = writeNewFile(job.folder, candidate, *bytes);
     if (!written) return unexpected(writeError(job.folder + u'/' + candidate(1), written.error()));
-    return std::optional<QString>(std::move(*written));
+    return BatchItemResult{BatchItemResult::Kind::written, std::move(*written)};
 }
 
 }  // namespace vostrel

@@ -38,8 +38,8 @@ void BatchRun::startItem() {
     }
     std::optional<QRContent> item = items_->next();
     if (!item) {
-        return finish(
-            BatchResult{fileNames_.size(), skippedCount_, fileNames_, job_->config.destinationURL});
+        return finish(BatchResult{fileNames_.size(), skippedCount_, fileNames_,
+                                  job_->config.destinationURL, unreadableNames_});
     }
     itemWatcher_.setFuture(
         QtConcurrent::run(&executor_, [job = job_, item = std::move(*item), index = position_] {
@@ -51,11 +51,17 @@ void BatchRun::itemFinished() {
     const BatchItemOutcome outcome = itemWatcher_.result();
     if (!outcome) return finish(unexpected(outcome.error()));
     ++position_;
-    if (!outcome->has_value()) {
-        ++skippedCount_;
-    } else {
-        fileNames_.append(**outcome);
-        if (!report()) return;
+    switch (outcome->kind) {
+        case BatchItemResult::Kind::skipped:
+            ++skippedCount_;
+            break;
+        case BatchItemResult::Kind::unreadable:
+            unreadableNames_.append(outcome->fileName);
+            break;
+        case BatchItemResult::Kind::written:
+            fileNames_.append(outcome->fileName);
+            if (!report()) return;
+            break;
     }
     startItem();
 }

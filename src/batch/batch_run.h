@@ -39,6 +39,7 @@ class BatchRun : public QObject {
     qsizetype position_ = 0;
     QStringList fileNames_;
     qsizetype skippedCount_ = 0;
+    QStringList unreadableNames_;
 };
 
 }  // namespace vostrel

@@ -54,8 +54,9 @@ const std::vector<Command>& allCommands() {
          {{QStringLiteral("--kind"), QStringLiteral("-o")}, {}},
          runNew},
         {QStringLiteral("batch"),
-         QStringLiteral("batch --kind url|text|contact --input FILE --out DIR [--style DOC]\n"
-                        "        [--format png|svg] [--size N] [--naming sequential|content]"),
+         QStringLiteral(
+             "batch --kind url|text|contact --input FILE --out DIR [--style DOC]\n"
+             "        [--format png|svg] [--size N] [--naming sequential|content] [--verify]"),
          QStringLiteral(
              "Write one QR code file per item of FILE into DIR, made with the folders above it.\n"
              "url and text: every line that is not blank is an item. contact: FILE is CSV (comma-\n"
@@ -64,11 +65,14 @@ const std::vector<Command>& allCommands() {
              "M). Defaults: --format png, --size 1024 (pixels, PNG only), --naming content (after\n"
              "what each code holds; sequential numbers them). Existing files are never replaced:\n"
              "a taken name gets -2, -3, ... Items that make no QR code are skipped and counted;\n"
-             "a file that cannot be written ends the run, keeping the files written before it."),
+             "a file that cannot be written ends the run, keeping the files written before it.\n"
+             "--verify reads each code back as 'verify' does (an SVG as its PNG picture) before\n"
+             "writing it; codes that may not scan are not written but named, and the exit\n"
+             "status is then 4."),
          {{QStringLiteral("--kind"), QStringLiteral("--input"), QStringLiteral("--out"),
            QStringLiteral("--style"), QStringLiteral("--format"), QStringLiteral("--size"),
            QStringLiteral("--naming")},
-          {}},
+          {QStringLiteral("--verify")}},
          runBatch},
     };
     return commands;

@@ -138,10 +138,17 @@ QString describeReading(const ScanReading& reading) {
 std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRStyle& style,
                                          qint64 pngSize, const QByteArray& payload,
                                          const CancelCheck& cancelled) {
-    const auto stop = [&] { return cancelled && cancelled(); };
     if (matrix.empty() || pngSize < 1 || pngSize > maximumPngSize) return std::nullopt;
+    if (cancelled && cancelled()) return std::nullopt;
     const QImage picture = symbolPicture(matrix, style, int(pngSize));
-    if (picture.isNull() || stop()) return std::nullopt;
+    return checkScanOfPicture(picture, matrix, style, payload, cancelled);
+}
+
+std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const ModuleMatrix& matrix,
+                                                  const QRStyle& style, const QByteArray& payload,
+                                                  const CancelCheck& cancelled) {
+    const auto stop = [&] { return cancelled && cancelled(); };
+    if (picture.isNull() || matrix.empty() || stop()) return std::nullopt;
     const QImage exported = greyOnWhite(picture);
     const std::pair<ScanPicture, QImage> pictures[] = {
         {ScanPicture::exported, exported},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -54,6 +55,24 @@ TEST(CliVerify, ExportWritesOnlyACodeThatReads) {
     const QString svg = docs.dir.filePath("readable.svg");
     EXPECT_EQ(runCli({"export", docs.readable, "-o", svg, "--verify"}).exitCode, 0);
     EXPECT_TRUE(QFile::exists(svg));
+}
+
+// At 200 px a 1,000-character address has about 1.5 px per module: it is named and not written,
+// while the short addresses are.
+TEST(CliVerify, BatchLeavesOutAndNamesTheCodesThatMayNotScan) {
+    QTemporaryDir dir;
+    const QString input = dir.filePath("urls.txt");
+    testing::writeFile(input, "https://example.com/a\nhttps://example.com/" +
+                                  QByteArray(1000, 'q') + "\nhttps://example.com/b\n");
+    const QString out = dir.filePath("codes");
+    const testing::CliRun run = runCli({"batch", "--kind", "url", "--input", input, "--out", out,
+                                        "--size", "200", "--naming", "sequential", "--verify"});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.out,
+              "2 QR codes generated\n"
+              "1 QR codes not written because they may not scan:\n"
+              "  2.png\n");
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), (QStringList{"1.png", "3.png"}));
 }
 
 }  // namespace
