@@ -1,6 +1,7 @@
 #include "batch/batch_item_writer.h"
 
 #include <QFile>
+#include <QtConcurrent/QtConcurrentRun>
 #include <filesystem>
 #include <system_error>
 
@@ -69,9 +70,13 @@ BatchItemOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsiz
     const QString base = baseName(job, item, index);
     const QString extension = rawValue(job.config.format);
     const auto candidate = [&](int attempt) { return numberedFileName(base, extension, attempt); };
-    if (job.config.verifyReading && !readsBack(job, picture, *matrix, payload))
-        return BatchItemResult{BatchItemResult::Kind::unreadable, candidate(1)};
+    // The file is encoded while the picture is read back; only a code that reads is written.
+    QFuture<bool> reads;
+    if (job.config.verifyReading)
+        reads = QtConcurrent::run([&] { return readsBack(job, picture, *matrix, payload); });
     const std::optional<QByteArray> bytes = fileBytes(job, *matrix, picture);
+    if (job.config.verifyReading && !reads.result())
+        return BatchItemResult{BatchItemResult::Kind::unreadable, candidate(1)};
     if (!bytes) return skipped();
     auto written = writeNewFile(job.folder, candidate, *bytes);
     if (!written) return unexpected(writeError(job.folder + u'/' + candidate(1), written.error()));

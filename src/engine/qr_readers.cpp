@@ -26,9 +26,13 @@ std::optional<QByteArray> readWithZXing(const QImage& grey, bool mirrored) {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
 }
 
-// zbar wants the rows packed one after the other; QImage pads them to four bytes.
+// zbar wants the rows packed one after the other, which QImage's are only when the width is a
+// multiple of four; otherwise, or mirrored, they are copied.
 QByteArray packedRows(const QImage& grey, bool mirrored) {
-    QByteArray rows(qsizetype(grey.width()) * grey.height(), Qt::Uninitialized);
+    const qsizetype size = qsizetype(grey.width()) * grey.height();
+    if (!mirrored && grey.bytesPerLine() == grey.width())
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(grey.constBits()), size);
+    QByteArray rows(size, Qt::Uninitialized);
     for (int y = 0; y < grey.height(); ++y) {
         const int source = mirrored ? grey.height() - 1 - y : y;
         std::copy_n(grey.constScanLine(source), grey.width(),
@@ -37,25 +41,26 @@ QByteArray packedRows(const QImage& grey, bool mirrored) {
     return rows;
 }
 
-// zbar reads along every row and column by default; on large pictures every few suffice, since
-// a module is then many pixels wide (at least 5 at 1024 px, whatever the version).
-int scanLineStep(const QImage& grey) {
-    return std::max(1, std::min(grey.width(), grey.height()) / 400);
+// zbar reads along every row and column by default. Every other one halves its work and, where
+// modules are six pixels or more, reads what it reads along all of them; sparser lines lose
+// symbols whatever their module size.
+int scanLineStep(double pixelsPerModule) {
+    return pixelsPerModule >= 6.0 ? 2 : 1;
 }
 
-std::optional<QByteArray> readWithZbar(const QImage& grey, bool mirrored) {
+std::optional<QByteArray> readWithZbar(const QImage& grey, const ReadOptions& options) {
     const std::unique_ptr<zbar::zbar_image_scanner_t, void (*)(zbar::zbar_image_scanner_t*)>
         scanner(zbar::zbar_image_scanner_create(), zbar::zbar_image_scanner_destroy);
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 0);
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_QRCODE, zbar::ZBAR_CFG_ENABLE, 1);
     // The bytes as encoded, not zbar's guess at their character set.
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_QRCODE, zbar::ZBAR_CFG_BINARY, 1);
-    const int step = scanLineStep(grey);
+    const int step = scanLineStep(options.pixelsPerModule);
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY,
                                         step);
     zbar::zbar_image_scanner_set_config(scanner.get(), zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY,
                                         step);
-    const QByteArray rows = packedRows(grey, mirrored);
+    const QByteArray rows = packedRows(grey, options.mirrored);
     const std::unique_ptr<zbar::zbar_image_t, void (*)(zbar::zbar_image_t*)> image(
         zbar::zbar_image_create(), zbar::zbar_image_destroy);
     zbar::zbar_image_set_format(image.get(), zbar_fourcc('Y', '8', '0', '0'));
@@ -74,9 +79,11 @@ QString readerName(QRReader reader) {
     return reader == QRReader::zxing ? QStringLiteral("ZXing-cpp") : QStringLiteral("zbar");
 }
 
-std::optional<QByteArray> readQRBytes(QRReader reader, const QImage& grey, bool mirrored) {
+std::optional<QByteArray> readQRBytes(QRReader reader, const QImage& grey,
+                                      const ReadOptions& options) {
     if (grey.isNull() || grey.format() != QImage::Format_Grayscale8) return std::nullopt;
-    return reader == QRReader::zxing ? readWithZXing(grey, mirrored) : readWithZbar(grey, mirrored);
+    return reader == QRReader::zxing ? readWithZXing(grey, options.mirrored)
+                                     : readWithZbar(grey, options);
 }
 
 }  // namespace vostrel

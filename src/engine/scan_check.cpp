@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QtConcurrent/QtConcurrentMap>
+
 #include "render/qr_module_renderer.h"
 
 namespace vostrel {
@@ -15,11 +17,15 @@ constexpr double smallPrintPixelsPerModule = 3.0;
 // The picture as it looks on white paper or a light page: premultiplied colour plus the white
 // that shows through, as grey (the same weights as qGray).
 QImage greyOnWhite(const QImage& picture) {
+    const int width = picture.width();
+    const int height = picture.height();
     QImage grey(picture.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < picture.height(); ++y) {
+    uchar* const bits = grey.bits();
+    const qsizetype stride = grey.bytesPerLine();
+    for (int y = 0; y < height; ++y) {
         const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-        uchar* target = grey.scanLine(y);
-        for (int x = 0; x < picture.width(); ++x) {
+        uchar* target = bits + y * stride;
+        for (int x = 0; x < width; ++x) {
             const QRgb pixel = source[x];
             const int white = 255 - qAlpha(pixel);
             target[x] =
@@ -69,14 +75,37 @@ QImage smallPrint(const ModuleMatrix& matrix, const QRStyle& style, const QImage
     return lightlyBlurred(greyOnWhite(symbolPicture(matrix, style, edge)));
 }
 
-ScanReading readingOf(QRReader reader, ScanPicture picture, const QImage& grey, bool mirrored,
-                      const QByteArray& payload) {
+// One reader on one picture, as the check hands it out.
+struct ReadingTask {
+    QRReader reader;
+    ScanPicture picture;
+    const QImage* grey;
+    ReadOptions options;
+};
+
+ScanReading readingOf(const ReadingTask& task, const QByteArray& payload) {
     using Outcome = ScanReading::Outcome;
-    const std::optional<QByteArray> bytes = readQRBytes(reader, grey, mirrored);
+    const std::optional<QByteArray> bytes = readQRBytes(task.reader, *task.grey, task.options);
     const Outcome outcome = !bytes              ? Outcome::nothingFound
                             : *bytes == payload ? Outcome::read
                                                 : Outcome::otherText;
-    return {reader, picture, grey.width(), outcome};
+    return {task.reader, task.picture, task.grey->width(), outcome};
+}
+
+// Each reader on each picture. ZXing-cpp 1.4 finds no symbol that is mirrored top to bottom,
+// which is how a style with flipVertical draws it (finders upper-left, lower-left, lower-right),
+// so it reads the picture mirrored back. zbar reads either way round.
+QList<ReadingTask> readingTasks(const QImage& exported, const QImage& small, double modules,
+                                bool flipVertical) {
+    QList<ReadingTask> tasks;
+    for (const auto& [kind, grey] : {std::pair{ScanPicture::exported, &exported},
+                                     std::pair{ScanPicture::smallPrint, &small}}) {
+        for (const QRReader reader : allReaders) {
+            const bool mirrored = reader == QRReader::zxing && flipVertical;
+            tasks.append({reader, kind, grey, {mirrored, double(grey->width()) / modules}});
+        }
+    }
+    return tasks;
 }
 
 ScanVerdict verdictOf(const QList<ScanReading>& readings) {
@@ -150,21 +179,18 @@ std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const M
     const auto stop = [&] { return cancelled && cancelled(); };
     if (picture.isNull() || matrix.empty() || stop()) return std::nullopt;
     const QImage exported = greyOnWhite(picture);
-    const std::pair<ScanPicture, QImage> pictures[] = {
-        {ScanPicture::exported, exported},
-        {ScanPicture::smallPrint, smallPrint(matrix, style, exported)},
-    };
+    const QImage small = smallPrint(matrix, style, exported);
+    if (stop()) return std::nullopt;
+    const QList<ReadingTask> tasks =
+        readingTasks(exported, small, modulesAcross(matrix, style), style.flipVertical);
+    // The readings are independent of each other: side by side they take the time of the
+    // longest. A cancelled check skips the readings not yet started.
     ScanCheckResult result;
-    for (const auto& [kind, grey] : pictures) {
-        for (const QRReader reader : allReaders) {
-            if (stop()) return std::nullopt;
-            // ZXing-cpp 1.4 finds no symbol that is mirrored top to bottom, which is how a
-            // style with flipVertical draws it (finders upper-left, lower-left, lower-right), so
-            // it reads the picture mirrored back. zbar reads either way round.
-            const bool mirrored = reader == QRReader::zxing && style.flipVertical;
-            result.readings.append(readingOf(reader, kind, grey, mirrored, payload));
-        }
-    }
+    result.readings = QtConcurrent::blockingMapped<QList<ScanReading>>(tasks, [&](const ReadingTask&
+                                                                                      task) {
+        return stop() ? ScanReading{task.reader, task.picture, 0, {}} : readingOf(task, payload);
+    });
+    if (stop()) return std::nullopt;
     result.verdict = verdictOf(result.readings);
     return result;
 }
