@@ -10,6 +10,7 @@
 #include "app/recent_files.h"
 #include "common/file_path.h"
 #include "document/vostrel_document.h"
+#include "ui/widgets/dialog_folder.h"
 
 namespace vostrel {
 
@@ -73,9 +74,9 @@ DocumentWindow* DocumentController::openFile(const QString& path) {
 }
 
 QFileDialog* DocumentController::makeOpenDialog(QWidget* parent) {
-    auto* dialog = new QFileDialog(
-        parent, tr("Open"), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        tr("Vostrel documents (*.vostrel)"));
+    auto* dialog =
+        new QFileDialog(parent, tr("Open"), dialogStartFolder(QStandardPaths::DocumentsLocation),
+                        tr("Vostrel documents (*.vostrel)"));
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     return dialog;
@@ -98,9 +99,17 @@ void DocumentController::chooseFileToOpen(QWidget* parent) {
 DocumentWindow* DocumentController::show(DocumentWindow* window) {
     windows_ << window;
     connect(window, &DocumentWindow::saved, recentFiles_, &RecentFiles::add);
+    connect(window, &DocumentWindow::closing, this, [this, window] { windowClosing(window); });
     Q_EMIT documentWindowShown(window);
     window->show();
     return window;
+}
+
+void DocumentController::windowClosing(DocumentWindow* window) {
+    if (quitting_) return;
+    QList<DocumentWindow*> others = windows();
+    others.removeAll(window);
+    if (others.isEmpty()) Q_EMIT lastDocumentWindowClosing();
 }
 
 DocumentWindow* DocumentController::windowForFile(const QString& path) const {
@@ -127,6 +136,7 @@ void DocumentController::reportOpenFailure(const QString& reason, QWidget* paren
 }
 
 void DocumentController::quit() {
+    quitting_ = true;
     closeNextThenQuit(windows_);
 }
 
@@ -139,7 +149,11 @@ void DocumentController::closeNextThenQuit(QList<QPointer<DocumentWindow>> remai
     }
     DocumentWindow* next = remaining.takeFirst();
     next->closeAskingToSave([this, remaining](bool closed) {
-        if (closed) closeNextThenQuit(remaining);
+        if (closed) {
+            closeNextThenQuit(remaining);
+        } else {
+            quitting_ = false;  // the user kept this window: no quitting, nothing more closes
+        }
     });
 }
 

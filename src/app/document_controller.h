@@ -53,8 +53,12 @@ class DocumentController : public QObject {
   Q_SIGNALS:
     // A document window is about to be shown (the welcome window leaves when one appears).
     void documentWindowShown(DocumentWindow* window);
+    // The last document window is closing, other than on Quit: the welcome window comes back
+    // while it is still on screen, so the application never ends up with no window at all.
+    void lastDocumentWindowClosing();
 
   private:
+    void windowClosing(DocumentWindow* window);
     DocumentWindow* show(DocumentWindow* window);
     DocumentWindow* windowForFile(const QString& path) const;
     void closeNextThenQuit(QList<QPointer<DocumentWindow>> remaining);
@@ -63,6 +67,7 @@ class DocumentController : public QObject {
     WindowRegistry* windowRegistry_;
     QList<QPointer<DocumentWindow>> windows_;
     QList<QAction*> helpActions_;
+    bool quitting_ = false;
 };
 
 }  // namespace vostrel

@@ -10,6 +10,7 @@
 #include "app/document_menus.h"
 #include "document/vostrel_document.h"
 #include "ui/editor/document_view.h"
+#include "ui/widgets/dialog_folder.h"
 
 namespace vostrel {
 
@@ -59,7 +60,7 @@ void DocumentWindow::save(Done done) {
 
 void DocumentWindow::saveAs(Done done) {
     const QString folder = filePath_.isEmpty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                               ? dialogStartFolder(QStandardPaths::DocumentsLocation)
                                : QFileInfo(filePath_).absolutePath();
     auto* dialog = new QFileDialog(
         this, tr("Save As"), QDir(folder).filePath(document_->name() + ".vostrel"), documentFilter);
@@ -132,6 +133,7 @@ void DocumentWindow::closeWithoutAsking() {
 void DocumentWindow::closeEvent(QCloseEvent* event) {
     if (closeConfirmed_ || !isWindowModified()) {
         event->accept();
+        Q_EMIT closing();
         return;
     }
     event->ignore();

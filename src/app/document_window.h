@@ -40,6 +40,8 @@ class DocumentWindow : public QMainWindow {
 
   Q_SIGNALS:
     void saved(const QString& path);
+    // The window is closing for good (the user did not cancel), still on screen.
+    void closing();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -45,6 +45,9 @@ VostrelApp::VostrelApp(QObject* parent)
     connect(
         documents_, &DocumentController::documentWindowShown, windows_,
         [this] { windows_->dismiss(welcomeId); }, Qt::QueuedConnection);
+    // Closing the last document does not quit (Ctrl+Q does): the user can start the next one.
+    connect(documents_, &DocumentController::lastDocumentWindowClosing, windows_,
+            [this] { windows_->show(welcomeId); });
     registerWindows();
 }
 

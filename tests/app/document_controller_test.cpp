@@ -39,6 +39,13 @@ struct App {
         QTest::qWait(0);
     }
 
+    QString brokenDocument(const QByteArray& bytes) {
+        const QString path = dir.filePath("Broken.vostrel");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return path;
+    }
+
     QString savedDocument(const QString& name, ContentType kind = ContentType::text) {
         const QString path = dir.filePath(name);
         EXPECT_TRUE(writeDocumentFile(DocumentSnapshot::newDocument(kind), path));
@@ -91,11 +98,7 @@ TEST(DocumentController, OpensFilesOnceAndRemembersThemNewestFirst) {
 
 TEST(DocumentController, ABrokenFileSaysWhyAndChangesNothing) {
     App app;
-    const QString broken = app.dir.filePath("Broken.vostrel");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\"content\": {}}");
-    file.close();
+    const QString broken = app.brokenDocument("{\"content\": {}}");
 
     EXPECT_EQ(app.controller.openFile(broken), nullptr);
     auto* box = waitForDialog<QMessageBox>();
@@ -111,11 +114,7 @@ TEST(DocumentController, ABrokenFileSaysWhyAndChangesNothing) {
 // closes: an alert parented to it vanished before anyone saw it.
 TEST(DocumentController, ABrokenFileOpenedFromAWindowAlertsOnThatWindow) {
     App app;
-    const QString broken = app.dir.filePath("Broken.vostrel");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{");
-    file.close();
+    const QString broken = app.brokenDocument("{");
     DocumentWindow* window = app.controller.newDocument();
     app.controller.chooseFileToOpen(window);
     auto* dialog = waitForDialog<QFileDialog>(window);

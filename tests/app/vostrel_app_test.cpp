@@ -102,7 +102,24 @@ TEST(Launch, ShowsOnlyTheWelcomeWindowUntilADocumentWindowAppears) {
     welcome->startFreshButton()->click();
     QTest::qWait(0);
     EXPECT_FALSE(welcome && welcome->isVisible());
-    EXPECT_EQ(visible<DocumentWindow>().size(), 1);
+    ASSERT_EQ(visible<DocumentWindow>().size(), 1);
+
+    // Closing the last document brings the welcome window back, on screen before it goes.
+    visible<DocumentWindow>()[0]->close();
+    QTest::qWait(0);
+    ASSERT_TRUE(launched.welcome());
+    EXPECT_TRUE(launched.welcome()->isVisible());
+    EXPECT_TRUE(visible<DocumentWindow>().isEmpty());
+}
+
+TEST(Launch, QuitClosesEveryWindowWithoutBringingBackTheWelcomeWindow) {
+    Launched launched;
+    launched.app->documents()->newDocument();
+    launched.app->documents()->newDocument();
+    QTest::qWait(0);
+    launched.app->documents()->quit();
+    QTest::qWait(0);
+    EXPECT_TRUE(visibleWindows().isEmpty());
 }
 
 TEST(Launch, FilesOnTheCommandLineOpenInsteadOfTheWelcomeWindow) {

@@ -92,9 +92,15 @@ int main(int argc, char** argv) {
     parser.addOption({"window", "which window: document, welcome or about", "kind", "document"});
     parser.addOption({"birthday", "the About window on the mascot's birthday"});
     parser.addOption({"export-sheet", "open the export sheet and picture it instead"});
+    parser.addOption({"font-size", "the application font's size in points", "points"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
+    if (parser.isSet("font-size")) {
+        QFont font = QApplication::font();
+        font.setPointSize(parser.value("font-size").toInt());
+        QApplication::setFont(font);
+    }
     if (parser.isSet("dark")) {
         QApplication::setStyle(QStyleFactory::create("Fusion"));
         QApplication::setPalette(darkPalette());

@@ -6,6 +6,7 @@
 
 #include "ui/editor/forms/form_fields.h"
 #include "ui/widgets/flow_layout.h"
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/palette_colors.h"
@@ -49,11 +50,7 @@ void ContentTypeChip::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(outline, 1));
     painter.setBrush(fill);
     painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(accent, 0.8f), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 7, 7);
-    }
+    paintFocusFrame(painter, this, rect().adjusted(1, 1, -1, -1));
 
     const QRect content = rect().marginsRemoved(chipPadding);
     const QRect iconRect(content.left(), content.center().y() - iconEdge / 2, iconEdge, iconEdge);

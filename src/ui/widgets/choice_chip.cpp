@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/palette_colors.h"
 
@@ -42,11 +43,7 @@ void ChoiceChip::paintEvent(QPaintEvent*) {
     painter.setBrush(fill);
     const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.drawRoundedRect(frame, chipRadius, chipRadius);
-    if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(accent, 0.8f), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(frame.adjusted(0.75, 0.75, -0.75, -0.75), chipRadius, chipRadius);
-    }
+    paintFocusFrame(painter, this, rect().adjusted(1, 1, -1, -1));
     painter.setPen(isEnabled() ? textColor : withAlpha(secondary, 0.5f));
     painter.drawText(rect(), Qt::AlignCenter, text());
 }

@@ -11,8 +11,6 @@ namespace vostrel {
 
 namespace {
 
-constexpr int titleWidth = 68;
-
 int hundredths(double value) {
     return int(std::lround(value * 100.0));
 }
@@ -21,14 +19,15 @@ int hundredths(double value) {
 
 PercentSliderRow::PercentSliderRow(const QString& title, double minimum, double maximum,
                                    const AccessibleText& accessible, QWidget* parent)
-    : QWidget(parent), slider_(new QSlider(Qt::Horizontal)), percent_(new QLabel) {
+    : QWidget(parent),
+      title_(new QLabel(title)),
+      slider_(new QSlider(Qt::Horizontal)),
+      percent_(new QLabel) {
     slider_->setRange(hundredths(minimum), hundredths(maximum));
     slider_->setSingleStep(1);
     slider_->setPageStep(5);
     setAccessibleText(slider_, accessible);
-    auto* titleLabel = new QLabel(title);
-    titleLabel->setFixedWidth(titleWidth);
-    titleLabel->setBuddy(slider_);
+    title_->setBuddy(slider_);
     percent_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     percent_->setMinimumWidth(percent_->fontMetrics().horizontalAdvance(QStringLiteral("100%")));
     percent_->setForegroundRole(QPalette::PlaceholderText);
@@ -36,7 +35,7 @@ PercentSliderRow::PercentSliderRow(const QString& title, double minimum, double 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    layout->addWidget(titleLabel);
+    layout->addWidget(title_);
     layout->addWidget(slider_, 1);
     layout->addWidget(percent_);
 
@@ -56,6 +55,13 @@ void PercentSliderRow::setValue(double value) {
             hundredths(std::clamp(value, slider_->minimum() / 100.0, slider_->maximum() / 100.0)));
     }
     showPercent();
+}
+
+void PercentSliderRow::alignTitles(const QList<PercentSliderRow*>& rows) {
+    int widest = 0;
+    for (const PercentSliderRow* row : rows)
+        widest = std::max(widest, row->title_->sizeHint().width());
+    for (PercentSliderRow* row : rows) row->title_->setMinimumWidth(widest);
 }
 
 void PercentSliderRow::showPercent() {

@@ -25,12 +25,17 @@ class PercentSliderRow : public QWidget {
     double value() const { return value_; }
     QSlider* slider() const { return slider_; }
 
+    // Starts the sliders of rows shown one above the other at the same place: every title takes
+    // the width of the widest at the current font. A title is never cut, whatever the font.
+    static void alignTitles(const QList<PercentSliderRow*>& rows);
+
   Q_SIGNALS:
     void valueEdited(double value);
 
   private:
     void showPercent();
 
+    QLabel* title_;
     QSlider* slider_;
     QLabel* percent_;
     double value_ = 0.0;

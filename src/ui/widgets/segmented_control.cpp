@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "ui/widgets/accessibility.h"
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/palette_colors.h"
 
 namespace vostrel {
@@ -107,12 +108,7 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(withAlpha(palette().color(QPalette::Mid), 0.35f));
     painter.drawRoundedRect(rect(), trackRadius, trackRadius);
-    if (hasFocus()) {
-        painter.setPen(QPen(withAlpha(accentColor(palette()), 0.8f), 1.5));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), trackRadius,
-                                trackRadius);
-    }
+    paintFocusFrame(painter, this, rect().adjusted(1, 1, -1, -1));
 }
 
 void SegmentedControl::keyPressEvent(QKeyEvent* event) {

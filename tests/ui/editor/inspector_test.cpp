@@ -278,3 +278,28 @@ TEST(Inspector, ErrorCorrectionPickerWritesTheFileAndGivesWayToALogo) {
     EXPECT_EQ(picker->currentIndex(), 2);
     EXPECT_TRUE(picker->isEnabled());
 }
+
+// Every label keeps its whole text at the inspector's usual width, from small to large fonts.
+TEST(Inspector, LabelsAreNeverCutAtAnyCommonFontSize) {
+    const QFont original = QApplication::font();
+    for (const int points : {9, 11, 14}) {
+        QFont font = original;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        VostrelDocument document;
+        QRStyle style = document.style();
+        style.logoOverlay = vostrelMascotLogo();
+        document.setStyle(style);
+        QUndoStack undo;
+        InspectorView view(&document, &undo);
+        view.resize(280, 2000);
+        view.show();
+        QApplication::processEvents();
+        for (const QLabel* label : view.findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->wordWrap() || label->text().isEmpty()) continue;
+            EXPECT_GE(label->width(), label->minimumSizeHint().width())
+                << points << " pt: " << label->text().toStdString();
+        }
+    }
+    QApplication::setFont(original);
+}

@@ -17,12 +17,15 @@
 #include "engine/qr_engine.h"
 #include "engine/qr_preview_controller.h"
 #include "support/clipboard_png.h"
+#include "ui/editor/document_view.h"
+#include "ui/editor/inspector/inspector_view.h"
 #include "ui/editor/preview/copy_control.h"
 #include "ui/editor/preview/logo_image_chooser.h"
 #include "ui/editor/preview/preview_view.h"
 #include "ui/editor/preview/symbol_canvas.h"
 #include "ui/editor/preview/symbol_drag.h"
 #include "ui/editor/preview/warning_badges.h"
+#include "ui/editor/sidebar_view.h"
 #include "ui/ui_test_support.h"
 #include "ui/widgets/accessibility.h"
 
@@ -245,4 +248,46 @@ TEST(PreviewDrag, OffersA512PixelPNGAndATemporaryFileNamedQrCodePng) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), png);
     EXPECT_FALSE(makeSymbolMimeData({{}, {}}));
+}
+
+// At the smallest window the side columns are at their minimums and the card keeps 240 px; a
+// wide window gives the sides back their ideal widths once the preview has its own.
+TEST(PreviewLayout, SideColumnsGiveWayBeforeTheCard) {
+    VostrelDocument document;
+    document.setContent(QRContent::text(QStringLiteral("layout")));
+    QUndoStack undo;
+    DocumentView view(&document, &undo);
+    for (const QSize size : {QSize(1280, 800), QSize(760, 540), QSize(1300, 700)}) {
+        view.resize(size);
+        view.show();
+        QApplication::processEvents();
+        SCOPED_TRACE(size.width());
+        const int card = int(view.preview()->canvas()->cardRect().width());
+        EXPECT_GE(card, PreviewView::minimumCardEdge);
+        if (size.width() == 760) {
+            EXPECT_EQ(view.sidebar()->width(), 240);
+            EXPECT_EQ(view.inspector()->width(), 240);
+        } else {
+            EXPECT_EQ(view.sidebar()->width(), 300);
+            EXPECT_EQ(view.inspector()->width(), 280);
+        }
+    }
+}
+
+// Without a Pictures folder the chooser opens in the home folder instead of offering
+// "Pictures" as the name of the file to open.
+TEST(PreviewLogo, ChooserStartsInAFolderThatExists) {
+    QTemporaryDir home;
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QWidget parent;
+    parent.show();
+    chooseLogoImage(&parent, [](const LogoOverlay&) {});
+    auto* dialog = vostrel::testing::waitForDialog<QFileDialog>();
+    qputenv("HOME", savedHome);
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->directory().absolutePath(), QDir(home.path()).absolutePath());
+    EXPECT_TRUE(dialog->selectedFiles().value(0).isEmpty() ||
+                QFileInfo(dialog->selectedFiles().value(0)).isDir());
+    dialog->reject();
 }

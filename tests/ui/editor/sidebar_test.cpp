@@ -168,3 +168,25 @@ TEST(Sidebar, KindSwitchesAreUndoableAndRestoreWhatWasTyped) {
     sidebar.undo.redo();
     EXPECT_EQ(sidebar.payload(), "example.org");
 }
+
+// A focus the program gives (after opening a document, after Undo) must not look like a second
+// selection; once the user moves the focus with the keyboard, the style's focus frame shows.
+TEST(ContentTypePicker, FocusShowsOnlyAfterKeyboardNavigation) {
+    ContentTypePicker picker;
+    picker.resize(400, 200);
+    picker.show();
+    QApplication::setActiveWindow(&picker);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&picker));
+    ContentTypeChip* chip = picker.chip(ContentType::url);
+    ContentTypeChip* next = picker.chip(ContentType::text);
+    const QImage resting = chip->grab().toImage();
+    const QImage nextResting = next->grab().toImage();
+
+    chip->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(chip->hasFocus());
+    EXPECT_EQ(chip->grab().toImage(), resting);
+
+    QTest::keyClick(chip, Qt::Key_Tab);
+    ASSERT_TRUE(next->hasFocus());
+    EXPECT_NE(next->grab().toImage(), nextResting);
+}

@@ -12,6 +12,7 @@
 #include "common/atomic_write.h"
 #include "export/png_data.h"
 #include "export/svg_document.h"
+#include "ui/widgets/dialog_folder.h"
 
 namespace vostrel {
 
@@ -28,7 +29,7 @@ void reportWriteFailure(QWidget* parent, const QString& path, const QString& rea
 void askWhereToSave(QWidget* parent, const QString& mimeType, const QString& fileName,
                     const QByteArray& bytes) {
     QWidget* window = parent ? parent->window() : nullptr;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString folder = dialogStartFolder(QStandardPaths::PicturesLocation);
     auto* dialog = new QFileDialog(window, QObject::tr("Save QR Code"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setMimeTypeFilters({mimeType});

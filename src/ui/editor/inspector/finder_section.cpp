@@ -25,6 +25,7 @@ FinderSection::FinderSection(VostrelDocument* document, QWidget* parent)
     body()->addWidget(flip_);
     body()->addWidget(corners_);
     body()->addWidget(thickness_);
+    PercentSliderRow::alignTitles({corners_, thickness_});
     connect(flip_, &QCheckBox::toggled, this,
             [this](bool on) { editStyle([on](QRStyle& style) { style.flipVertical = on; }); });
     connect(corners_, &PercentSliderRow::valueEdited, this, [this](double value) {

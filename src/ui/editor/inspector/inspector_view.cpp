@@ -1,5 +1,7 @@
 #include "ui/editor/inspector/inspector_view.h"
 
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/editor/inspector/inspector_sections.h"
@@ -14,7 +16,7 @@ InspectorView::InspectorView(VostrelDocument* document, QUndoStack* undoStack, Q
     setAccessibleName(tr("Style inspector"));
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setContentsMargins(14, 16, 14, 16);
     layout->setSpacing(18);
     layout->addWidget(new ShapeSection(document));
     layout->addWidget(new FinderSection(document));
@@ -25,6 +27,12 @@ InspectorView::InspectorView(VostrelDocument* document, QUndoStack* undoStack, Q
     layout->addWidget(new ErrorCorrectionSection(document));
     layout->addStretch(1);
     setWidget(page);
+}
+
+QSize InspectorView::minimumSizeHint() const {
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int page = widget()->minimumSizeHint().width() + scrollBar + 2 * frameWidth();
+    return QScrollArea::minimumSizeHint().expandedTo(QSize(page, 0));
 }
 
 }  // namespace vostrel

@@ -16,6 +16,10 @@ class InspectorView : public QScrollArea {
     Q_OBJECT
 
   public:
+    // As wide as its widest row at the current font, so that nothing is cut: the page scrolls
+    // only vertically.
+    QSize minimumSizeHint() const override;
+
     InspectorView(VostrelDocument* document, QUndoStack* undoStack, QWidget* parent = nullptr);
 };
 

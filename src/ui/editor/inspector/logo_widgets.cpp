@@ -45,6 +45,8 @@ AddVostrelLogoButton::AddVostrelLogoButton(QWidget* parent) : QAbstractButton(pa
     setText(tr("Add Vostrel logo"));
     setAccessibleName(tr("Add Vostrel logo"));
     setAccessibleDescription(tr("Pop our little mascot in the middle"));
+    setToolTip(accessibleDescription());
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);  // shrinks to minimumSizeHint
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_Hover);
@@ -63,6 +65,12 @@ QSize AddVostrelLogoButton::sizeHint() const {
     const int textWidth = std::max(title.horizontalAdvance(text()),
                                    subtitle.horizontalAdvance(accessibleDescription()));
     return QSize(8 + mascotEdge + mascotGap + textWidth + 8, mascotEdge + 8);
+}
+
+// The title always fits; the subtitle gives way, ending in "…", in a narrow inspector.
+QSize AddVostrelLogoButton::minimumSizeHint() const {
+    const int titleWidth = QFontMetrics(titleFont()).horizontalAdvance(text());
+    return QSize(8 + mascotEdge + mascotGap + titleWidth + 8, mascotEdge + 8);
 }
 
 void AddVostrelLogoButton::paintEvent(QPaintEvent*) {
@@ -89,8 +97,11 @@ void AddVostrelLogoButton::paintEvent(QPaintEvent*) {
     QColor tertiary = palette().color(QPalette::PlaceholderText);
     tertiary.setAlphaF(0.8f);
     painter.setPen(tertiary);
+    const QString subtitle =
+        QFontMetrics(subtitleFont())
+            .elidedText(accessibleDescription(), Qt::ElideRight, textArea.width());
     painter.drawText(textArea.adjusted(0, middle - textArea.top() + 1, 0, 0),
-                     Qt::AlignLeft | Qt::AlignTop, accessibleDescription());
+                     Qt::AlignLeft | Qt::AlignTop, subtitle);
 }
 
 LogoThumbnailButton::LogoThumbnailButton(QWidget* parent) : QAbstractButton(parent) {
@@ -153,6 +164,7 @@ LogoSettings::LogoSettings(QWidget* parent)
     layout->addWidget(size_);
     layout->addWidget(makeShapeChips());
     layout->addWidget(padding_);
+    PercentSliderRow::alignTitles({size_, padding_});
     layout->addWidget(makePlateRow());
 
     connect(thumbnail_, &QAbstractButton::clicked, this, &LogoSettings::replaceRequested);

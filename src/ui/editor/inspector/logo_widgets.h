@@ -22,6 +22,7 @@ class AddVostrelLogoButton : public QAbstractButton {
     explicit AddVostrelLogoButton(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,8 +2,8 @@
 
 #include <QFileDialog>
 #include <QImageReader>
-#include <QStandardPaths>
 
+#include "ui/widgets/dialog_folder.h"
 #include "ui/widgets/icons.h"
 
 namespace vostrel {
@@ -32,9 +32,9 @@ std::optional<LogoOverlay> vostrelMascotLogo() {
 }
 
 void chooseLogoImage(QWidget* parent, std::function<void(const LogoOverlay&)> chosen) {
-    auto* dialog = new QFileDialog(
-        parent ? parent->window() : nullptr, QObject::tr("Choose Image"),
-        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), imageNameFilter());
+    auto* dialog =
+        new QFileDialog(parent ? parent->window() : nullptr, QObject::tr("Choose Image"),
+                        dialogStartFolder(QStandardPaths::PicturesLocation), imageNameFilter());
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -21,6 +21,13 @@
 
 namespace vostrel {
 
+namespace {
+
+constexpr int sideMargin = 24;
+constexpr int narrowSideMargin = 4;
+
+}  // namespace
+
 PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* controller,
                          QUndoStack* undoStack, QWidget* parent)
     : QWidget(parent),
@@ -40,7 +47,7 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
     pages_->addWidget(message_);
     pages_->addWidget(canvas_);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 20, 24, 16);
+    layout->setContentsMargins(sideMargin, 20, sideMargin, 16);
     layout->setSpacing(12);
     layout->addLayout(pages_, 1);
     layout->addWidget(badges_);
@@ -67,6 +74,7 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
     connect(canvas_, &SymbolCanvas::replaceLogoRequested, this, &PreviewView::replaceLogo);
     connect(copyControl_, &CopyControl::copyClicked, this, &PreviewView::copy);
 
+    setMinimumWidth(SymbolCanvas::canvasEdgeFor(minimumCardEdge) + 2 * narrowSideMargin);
     // What the document holds when the window opens is shown, not announced.
     warnings_ = evaluateDesignWarnings(document_->style(), document_->exportSettings().pngSize, 0);
     badges_->showWarnings(warnings_);
@@ -110,6 +118,19 @@ void PreviewView::showControllerState() {
     copyControl_->button()->setEnabled(controller_->matrix().has_value());
     badges_->setSymbolShown(controller_->matrix().has_value());
     requestScanCheck();
+}
+
+// In a narrow window the margins beside the card give way before the card itself shrinks.
+void PreviewView::resizeEvent(QResizeEvent* event) {
+    const int spare = width() - SymbolCanvas::canvasEdgeFor(minimumCardEdge);
+    const int side = std::clamp(spare / 2, narrowSideMargin, sideMargin);
+    QMargins margins = layout()->contentsMargins();
+    if (margins.left() != side) {
+        margins.setLeft(side);
+        margins.setRight(side);
+        layout()->setContentsMargins(margins);
+    }
+    QWidget::resizeEvent(event);
 }
 
 // Every change to what the picture shows asks again; the check waits until they stop.

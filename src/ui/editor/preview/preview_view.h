@@ -51,6 +51,12 @@ class PreviewView : public QWidget {
     // shows and announces the result. Does nothing at all while there is no current matrix.
     void copy();
 
+    // The card never gets smaller than this, however narrow the window.
+    static constexpr int minimumCardEdge = 240;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void requestRender();
     void showControllerState();

@@ -76,6 +76,10 @@ QRectF SymbolCanvas::cardRectIn(const QSize& size) {
                   side, side);
 }
 
+int SymbolCanvas::canvasEdgeFor(int cardEdge) {
+    return cardEdge + 2 * shadowReach;
+}
+
 // The symbol sits on whole device pixels, so its module edges are as sharp as the renderer
 // made them.
 QRectF SymbolCanvas::symbolRect() const {

@@ -43,6 +43,8 @@ class SymbolCanvas : public QWidget {
     // Where the card of a widget of `size` lies: the largest centred square that leaves room for
     // its shadow. Placeholders use it too, so the preview does not jump when the symbol comes.
     static QRectF cardRectIn(const QSize& size);
+    // The smallest canvas edge that still shows a card of `cardEdge` pixels with its shadow.
+    static int canvasEdgeFor(int cardEdge);
     static constexpr qreal cardRadius = 14;
 
   public Q_SLOTS:
