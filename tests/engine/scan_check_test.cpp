@@ -2,9 +2,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QSignalSpy>
+#include <QTest>
 
 #include "engine/qr_engine.h"
 #include "engine/scan_check.h"
+#include "engine/scan_check_controller.h"
 #include "engine/scannability_checks.h"
 
 using namespace vostrel;
@@ -139,4 +142,26 @@ TEST(ScanCheck, AnotherPayloadThanTheMatrixHoldsIsNotARead) {
     EXPECT_EQ(scan->readings.first().outcome, ScanReading::Outcome::otherText);
     EXPECT_FALSE(checkScan(*matrix, QRStyle{}, 0, shortUrl.toUtf8()));
     EXPECT_FALSE(checkScan(*matrix, QRStyle{}, 512, shortUrl.toUtf8(), [] { return true; }));
+}
+
+// A check already running when a newer request comes is dropped: only the newest design's result
+// is published, however the two race.
+TEST(ScanCheckController, PublishesOnlyTheNewestRequestAndClearsWithoutASymbol) {
+    const MatrixResult matrix = QREngine::makeMatrix(shortUrl, CorrectionLevel::m);
+    ASSERT_TRUE(matrix.hasValue());
+    QRStyle inverted;
+    std::swap(inverted.foreground, inverted.background);
+    ScanCheckController controller;
+    QSignalSpy changed(&controller, &ScanCheckController::resultChanged);
+    controller.requestCheck(*matrix, inverted, 1024, shortUrl.toUtf8());
+    QTest::qWait(int(ScanCheckController::settleInterval.count()) + 5);
+    controller.requestCheck(*matrix, QRStyle{}, 1024, shortUrl.toUtf8());
+    ASSERT_TRUE(changed.wait(10000));
+    EXPECT_EQ(controller.result()->verdict, ScanVerdict::reads);
+    QTest::qWait(300);
+    EXPECT_EQ(changed.size(), 1);
+
+    controller.clear();
+    EXPECT_FALSE(controller.result());
+    EXPECT_EQ(changed.size(), 2);
 }
