@@ -40,8 +40,9 @@ void ScanCheckController::startPendingRequest() {
     auto* watcher = new CheckFuture(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, request] {
         watcher->deleteLater();
-        const std::optional<ScanCheckResult> result = watcher->result();
-        if (result && request->serial == *latestSerial_) setResult(result);
+        // Only a cancelled check ends without a result and is no longer the latest; the latest
+        // without one had nothing to read (no picture of that size), and shows nothing.
+        if (request->serial == *latestSerial_) setResult(watcher->result());
     });
     watcher->setFuture(QtConcurrent::run(&checker_, [request, latest = latestSerial_] {
         return checkScan(request->matrix, request->style, request->pngSize, request->payload,

@@ -27,7 +27,7 @@ class ScanCheckController : public QObject {
     ~ScanCheckController() override;
 
     // The last published result. It stays while a newer check waits or runs, and goes with
-    // clear().
+    // clear() or a check that could draw no picture (a PNG size out of range).
     const std::optional<ScanCheckResult>& result() const { return result_; }
 
     // Checks this symbol, drawn in this style at pngSize pixels, against the payload it was made

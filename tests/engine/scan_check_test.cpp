@@ -146,7 +146,7 @@ TEST(ScanCheck, AnotherPayloadThanTheMatrixHoldsIsNotARead) {
 
 // A check already running when a newer request comes is dropped: only the newest design's result
 // is published, however the two race.
-TEST(ScanCheckController, PublishesOnlyTheNewestRequestAndClearsWithoutASymbol) {
+TEST(ScanCheckController, PublishesOnlyTheNewestRequestAndNothingWithoutAPicture) {
     const MatrixResult matrix = QREngine::makeMatrix(shortUrl, CorrectionLevel::m);
     ASSERT_TRUE(matrix.hasValue());
     QRStyle inverted;
@@ -164,4 +164,11 @@ TEST(ScanCheckController, PublishesOnlyTheNewestRequestAndClearsWithoutASymbol) 
     controller.clear();
     EXPECT_FALSE(controller.result());
     EXPECT_EQ(changed.size(), 2);
+
+    // A size that makes no picture leaves no result standing from an earlier size.
+    controller.requestCheck(*matrix, QRStyle{}, 1024, shortUrl.toUtf8());
+    ASSERT_TRUE(changed.wait(10000));
+    controller.requestCheck(*matrix, QRStyle{}, 0, shortUrl.toUtf8());
+    ASSERT_TRUE(changed.wait(10000));
+    EXPECT_FALSE(controller.result());
 }
