@@ -29,20 +29,19 @@ const std::vector<Command>& allCommands() {
          runExport},
         {QStringLiteral("warnings"),
          QStringLiteral("warnings DOC"),
-         QStringLiteral(
-             "Print why DOC's style may be hard to scan, one message per line: the rules\n"
-             "of thumb the preview shows as badges (nothing when none applies). Exit\n"
-             "status 3 when DOC makes no QR code at all."),
+         QStringLiteral("Print why DOC's style may be hard to scan, one message per line.\n"
+                        "These are the rules of thumb the preview shows as badges; nothing is\n"
+                        "printed when none applies. Exit status 3 when DOC makes no QR code."),
          {},
          runWarnings},
         {QStringLiteral("verify"),
          QStringLiteral("verify DOC [--size N]"),
          QStringLiteral(
-             "Read DOC's QR code back as its PNG draws it, N pixels square (default: the\n"
-             "document's PNG size), and as a small print (about 3 pixels per module,\n"
-             "lightly blurred), with ZXing-cpp and zbar. Prints each reader's result on\n"
-             "each picture and the verdict. Exit status 0 when every reader reads the\n"
-             "exact content from both pictures, 4 when any does not."),
+             "Read DOC's QR code back with ZXing-cpp and zbar; exit 4 if it may not scan.\n"
+             "Both read the PNG picture, N pixels square (default: the document's PNG\n"
+             "size), and a small print (about 3 pixels per module, lightly blurred).\n"
+             "Prints each reader's result on each picture and the verdict. Exit status\n"
+             "0 when every reader reads the exact content from both pictures."),
          {{QStringLiteral("--size")}, {}},
          runVerify},
         {QStringLiteral("new"),
