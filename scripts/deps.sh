@@ -17,8 +17,8 @@ packages=(
   libzbar-dev zbar-tools
   # PNG encoding (fast zlib settings) and compression
   zlib1g-dev
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
+  # tests and benchmarks; python3-qrcode is the peer that scripts/bench-peers.sh times a batch against
+  libgtest-dev libgmock-dev libbenchmark-dev python3-qrcode
   # headless GUI, screenshots and SVG rendering in tests
   xvfb xauth fonts-dejavu-core librsvg2-bin qt6-qpa-plugins
 )

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Pictures of the document window for every example document, and of the welcome window (at
-# four times of day) and the About window (on an ordinary day and on the birthday), in light and
-# dark palettes, under a virtual X server: out/screenshots/<name>[-dark].png. Safe to rerun.
+# Pictures of the document window for every example document, of the batch sheet at each of its
+# screens, and of the welcome window (at four times of day) and the About window (on an ordinary
+# day and on the birthday), in light and dark palettes, under a virtual X server: out/screenshots/<name>[-dark].png. Safe to rerun.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -14,6 +14,10 @@ for doc in examples/*.vostrel; do
   name=$(basename "${doc%.vostrel}")
   shoot "out/screenshots/$name.png" "$doc"
   shoot "out/screenshots/$name-dark.png" "$doc" --dark
+done
+for screen in input contact contacts progress summary; do
+  shoot "out/screenshots/batch-$screen.png" --batch-sheet "$screen"
+  shoot "out/screenshots/batch-$screen-dark.png" --batch-sheet "$screen" --dark
 done
 # The time zone in which it is now about `hour` o'clock (Etc/GMT-5 is five hours ahead of UTC).
 zone_at() {

@@ -47,7 +47,6 @@ struct ExportActions {
     QAction* batchExport;
 };
 
-// "Batch Export..." keeps its place and keys in the menus, but its sheet does not exist yet.
 ExportActions makeExportActions(DocumentWindow* window) {
     auto* exportPanel = new QAction(QObject::tr("Export..."), window);
     exportPanel->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
@@ -55,9 +54,8 @@ ExportActions makeExportActions(DocumentWindow* window) {
                      &DocumentView::showExportPanel);
     auto* batchExport = new QAction(QObject::tr("Batch Export..."), window);
     batchExport->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+E")));
-    batchExport->setEnabled(false);
-    batchExport->setToolTip(QObject::tr("Batch export is not available yet"));
-    batchExport->setStatusTip(batchExport->toolTip());
+    QObject::connect(batchExport, &QAction::triggered, window->view(),
+                     &DocumentView::showBatchExportPanel);
     return {exportPanel, batchExport};
 }
 

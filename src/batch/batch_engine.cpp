@@ -2,19 +2,21 @@
 
 #include <QEventLoop>
 #include <QFutureWatcher>
+#include <QThread>
 
 #include "batch/batch_run.h"
 #include "export/export_settings.h"
 
 namespace vostrel {
 
+// One thread per core: items are made side by side, their files written in order.
 BatchEngine::BatchEngine(QObject* parent) : QObject(parent) {
-    executor_.setMaxThreadCount(1);
+    executor_.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
 }
 
 BatchEngine::~BatchEngine() {
     // The runs (the engine's only children) go first, cancelling their futures, so that none
-    // of them sees another task finish; then the item being written is waited for.
+    // of them sees another task finish; then the items being made and written are waited for.
     const QObjectList runs = children();
     qDeleteAll(runs);
     executor_.waitForDone();

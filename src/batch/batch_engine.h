@@ -20,25 +20,27 @@ namespace vostrel {
 using BatchOutcome = Expected<BatchResult, BatchError>;
 
 // Writes one QR image file per item into a folder, for the batch sheet and the command line
-// alike. Payloads, symbols, pictures and files are made on the engine's own serial executor,
-// one item after the other; the engine's thread (the main thread) only keeps count and reports.
+// alike. Payloads, symbols and pictures are made on the engine's own executor, one item per core
+// at a time, and the files written there one after the other in item order; the engine's thread
+// (the main thread) only keeps count and reports.
 // Nothing here shows anything: callers get progress and a result or a BatchError.
 class BatchEngine : public QObject {
   public:
     using ProgressCallback = std::function<void(const BatchProgress&)>;
 
     explicit BatchEngine(QObject* parent = nullptr);
-    // Waits for the item being written, then abandons the run: its future ends cancelled.
+    // Waits for the items in hand, then abandons the run: its future ends cancelled.
     ~BatchEngine() override;
 
     // Starts a run; call from the engine's thread, whose event loop must then run. The folder
     // is made first (failing the run before anything is written), then every item becomes a
     // file or is skipped and counted (empty payload, too long for a symbol at the level, no
-    // picture). `progress` is called on this thread after every written file, and the next item
-    // starts only once it has returned. A write failure ends the run with that error; the files
-    // before it stay. Symbols are made at level h when the style has a logo.
+    // picture). `progress` is called on this thread after every written file, in item order,
+    // and the next file is written only once it has returned. A write failure ends the run with
+    // that error; the files before it stay. Symbols are made at level h when the style has a
+    // logo.
     //
-    // Cancelling the returned future stops the run before its next item; it then holds no
+    // Cancelling the returned future stops the run before its next file; it then holds no
     // result.
     QFuture<BatchOutcome> generateBatch(QList<QRContent> items, const QRStyle& style,
                                         CorrectionLevel level, const BatchConfig& config,

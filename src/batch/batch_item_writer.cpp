@@ -9,16 +9,11 @@
 #include "common/atomic_write.h"
 #include "engine/qr_engine.h"
 #include "engine/scan_check.h"
-#include "export/png_writer.h"
+#include "export/png_data.h"
 #include "export/svg_document.h"
-#include "render/qr_module_renderer.h"
 
 namespace vostrel {
 namespace {
-
-BatchItemOutcome skipped() {
-    return BatchItemResult{};
-}
 
 BatchError writeError(const QString& path, const QString& reason) {
     return BatchError{BatchError::Kind::writeFailed, path, reason};
@@ -30,22 +25,14 @@ QString baseName(const BatchJob& job, const QRContent& item, qsizetype index) {
     return batchFileBaseName(item, index);
 }
 
-// The PNG picture, drawn once for both the check and the file.
-QImage pictureFor(const BatchJob& job, const ModuleMatrix& matrix) {
-    const bool needed = job.config.format == ExportFormat::png || job.config.verifyReading;
-    return needed ? symbolPicture(matrix, job.style, job.config.pngSize) : QImage();
-}
-
-bool readsBack(const BatchJob& job, const QImage& picture, const ModuleMatrix& matrix,
-               const QString& payload) {
-    const auto scan = checkScanOfPicture(picture, matrix, job.style, payload.toUtf8());
-    return scan && scan->passed();
-}
-
-std::optional<QByteArray> fileBytes(const BatchJob& job, const ModuleMatrix& matrix,
-                                    const QImage& picture) {
+std::optional<QByteArray> fileBytes(const BatchJob& job, const ModuleMatrix& matrix) {
     if (job.config.format == ExportFormat::svg) return svgDocument(matrix, job.style).toUtf8();
-    return encodePng(picture);
+    return pngData(matrix, job.style, job.config.pngSize);
+}
+
+bool readsBack(const BatchJob& job, const ModuleMatrix& matrix, const QString& payload) {
+    const auto scan = checkScan(matrix, job.style, job.config.pngSize, payload.toUtf8());
+    return scan && scan->passed();
 }
 
 }  // namespace
@@ -61,26 +48,32 @@ Expected<void, BatchError> makeDestinationFolder(const QString& folder) {
     return {};
 }
 
-BatchItemOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index) {
+BatchItemFile batchItemBytes(const BatchJob& job, const QRContent& item) {
     const QString payload = item.payload();
-    if (payload.isEmpty()) return skipped();
+    if (payload.isEmpty()) return {};
     const MatrixResult matrix = QREngine::makeMatrix(payload, job.level);
-    if (!matrix) return skipped();
-    const QImage picture = pictureFor(job, *matrix);
+    if (!matrix) return {};
+    // The file is made while the picture is read back; only a code that reads is kept.
+    QFuture<bool> reads;
+    if (job.config.verifyReading)
+        reads = QtConcurrent::run([&] { return readsBack(job, *matrix, payload); });
+    std::optional<QByteArray> bytes = fileBytes(job, *matrix);
+    if (job.config.verifyReading && !reads.result()) return {std::nullopt, true};
+    return {std::move(bytes), false};
+}
+
+QString batchItemFileName(const BatchJob& job, const QRContent& item, qsizetype index) {
+    return numberedFileName(baseName(job, item, index), rawValue(job.config.format), 1);
+}
+
+BatchWriteOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index,
+                                 const QByteArray& bytes) {
     const QString base = baseName(job, item, index);
     const QString extension = rawValue(job.config.format);
     const auto candidate = [&](int attempt) { return numberedFileName(base, extension, attempt); };
-    // The file is encoded while the picture is read back; only a code that reads is written.
-    QFuture<bool> reads;
-    if (job.config.verifyReading)
-        reads = QtConcurrent::run([&] { return readsBack(job, picture, *matrix, payload); });
-    const std::optional<QByteArray> bytes = fileBytes(job, *matrix, picture);
-    if (job.config.verifyReading && !reads.result())
-        return BatchItemResult{BatchItemResult::Kind::unreadable, candidate(1)};
-    if (!bytes) return skipped();
-    auto written = writeNewFile(job.folder, candidate, *bytes);
+    auto written = writeNewFile(job.folder, candidate, bytes);
     if (!written) return unexpected(writeError(job.folder + u'/' + candidate(1), written.error()));
-    return BatchItemResult{BatchItemResult::Kind::written, std::move(*written)};
+    return std::move(*written);
 }
 
 }  // namespace vostrel

@@ -22,28 +22,32 @@ struct BatchJob {
     QString folder;  // the local path of config.destinationURL
 };
 
-// What became of one item: written; skipped (empty payload, no symbol at this level, no
-// picture); or, when the run verifies, left out because its code may not scan.
-struct BatchItemResult {
-    enum class Kind { written, skipped, unreadable };
-
-    Kind kind = Kind::skipped;
-    QString fileName;  // written: the name given; unreadable: the name it would have had
-
-    bool operator==(const BatchItemResult&) const = default;
-};
-
-// The item's result, or the write error that ends the run.
-using BatchItemOutcome = Expected<BatchItemResult, BatchError>;
-
 // Makes the folder and any missing parents; an existing folder is fine.
 Expected<void, BatchError> makeDestinationFolder(const QString& folder);
 
-// Payload, matrix, picture (read back first when the run verifies), name and file of `item`, the
-// run's item at zero-based `index`, all on the calling thread. The file is written under a
-// temporary name and only then takes the first free name, "name.png", "name-2.png", …, without ever
-// replacing a file, even one that another process wrote a moment before: a failed or interrupted
-// write leaves no partial file behind.
-BatchItemOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index);
+// What an item makes: its file's bytes, or none when it is skipped (empty payload, no symbol at
+// this level, no picture) or, in a run that verifies, when its code may not scan.
+struct BatchItemFile {
+    std::optional<QByteArray> bytes;
+    bool unreadable = false;  // read back first and found wanting; no file is written
+};
+
+// The file of `item`: payload, matrix and picture (PNG) or text (SVG), the PNG picture read back
+// first when the run verifies (as its PNG for SVG). Safe on any thread.
+BatchItemFile batchItemBytes(const BatchJob& job, const QRContent& item);
+
+// The name the file of `item`, the run's item at zero-based `index`, takes when it is free.
+QString batchItemFileName(const BatchJob& job, const QRContent& item, qsizetype index);
+
+// The name of the file written, or the write error that ends the run.
+using BatchWriteOutcome = Expected<QString, BatchError>;
+
+// Writes the file of `item`, the run's item at zero-based `index`, on the calling thread. The
+// bytes go under a temporary name and only then take the first free name, "name.png",
+// "name-2.png", …, without ever replacing a file, even one that another process wrote a moment
+// before: a failed or interrupted write leaves no partial file behind. Files of one run are
+// written one at a time and in item order, so a shared base name numbers them in that order.
+BatchWriteOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index,
+                                 const QByteArray& bytes);
 
 }  // namespace vostrel

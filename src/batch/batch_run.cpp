@@ -13,7 +13,7 @@ BatchRun::BatchRun(BatchJob job, std::unique_ptr<BatchItemSource> items, QThread
       executor_(executor),
       progress_(std::move(progress)) {
     connect(&folderWatcher_, &QFutureWatcherBase::finished, this, &BatchRun::folderMade);
-    connect(&itemWatcher_, &QFutureWatcherBase::finished, this, &BatchRun::itemFinished);
+    connect(&writeWatcher_, &QFutureWatcherBase::finished, this, &BatchRun::itemWritten);
 }
 
 QFuture<BatchOutcome> BatchRun::start() {
@@ -27,43 +27,64 @@ QFuture<BatchOutcome> BatchRun::start() {
 void BatchRun::folderMade() {
     const Expected<void, BatchError> made = folderWatcher_.result();
     if (!made) return finish(unexpected(made.error()));
-    startItem();
+    advance();
 }
 
-void BatchRun::startItem() {
-    if (promise_.isCanceled()) {
-        promise_.finish();
-        deleteLater();
+// One item per thread is being made at a time, so memory holds at most that many pictures.
+void BatchRun::startItems() {
+    while (!itemsEnded_ && qsizetype(making_.size()) < executor_.maxThreadCount()) {
+        std::optional<QRContent> item = items_->next();
+        if (!item) {
+            itemsEnded_ = true;
+            return;
+        }
+        auto* bytes = new QFutureWatcher<BatchItemFile>(this);
+        connect(bytes, &QFutureWatcherBase::finished, this, &BatchRun::advance);
+        bytes->setFuture(QtConcurrent::run(
+            &executor_, [job = job_, item = *item] { return batchItemBytes(*job, item); }));
+        making_.push_back({std::move(*item), started_++, bytes});
+    }
+}
+
+void BatchRun::advance() {
+    if (ended_ || writing_) return;
+    if (promise_.isCanceled()) return finish(std::nullopt);
+    startItems();
+    while (!making_.empty() && making_.front().bytes->isFinished()) {
+        Making oldest = std::move(making_.front());
+        making_.pop_front();
+        const BatchItemFile file = oldest.bytes->result();
+        delete oldest.bytes;
+        startItems();
+        if (file.unreadable) {
+            unreadableNames_.append(batchItemFileName(*job_, oldest.item, oldest.index));
+            continue;
+        }
+        if (!file.bytes) {
+            ++skippedCount_;
+            continue;
+        }
+        writing_ = true;
+        writeWatcher_.setFuture(QtConcurrent::run(
+            &executor_,
+            [job = job_, item = std::move(oldest.item), index = oldest.index, bytes = *file.bytes] {
+                return writeBatchItem(*job, item, index, bytes);
+            }));
         return;
     }
-    std::optional<QRContent> item = items_->next();
-    if (!item) {
-        return finish(BatchResult{fileNames_.size(), skippedCount_, fileNames_,
-                                  job_->config.destinationURL, unreadableNames_});
+    if (making_.empty() && itemsEnded_) {
+        finish(BatchResult{fileNames_.size(), skippedCount_, fileNames_,
+                           job_->config.destinationURL, unreadableNames_});
     }
-    itemWatcher_.setFuture(
-        QtConcurrent::run(&executor_, [job = job_, item = std::move(*item), index = position_] {
-            return writeBatchItem(*job, item, index);
-        }));
 }
 
-void BatchRun::itemFinished() {
-    const BatchItemOutcome outcome = itemWatcher_.result();
-    if (!outcome) return finish(unexpected(outcome.error()));
-    ++position_;
-    switch (outcome->kind) {
-        case BatchItemResult::Kind::skipped:
-            ++skippedCount_;
-            break;
-        case BatchItemResult::Kind::unreadable:
-            unreadableNames_.append(outcome->fileName);
-            break;
-        case BatchItemResult::Kind::written:
-            fileNames_.append(outcome->fileName);
-            if (!report()) return;
-            break;
-    }
-    startItem();
+void BatchRun::itemWritten() {
+    writing_ = false;
+    const BatchWriteOutcome written = writeWatcher_.result();
+    if (!written) return finish(unexpected(written.error()));
+    fileNames_.append(*written);
+    if (!report()) return;
+    advance();
 }
 
 bool BatchRun::report() {
@@ -77,8 +98,11 @@ bool BatchRun::report() {
     return !alive.isNull();
 }
 
-void BatchRun::finish(BatchOutcome outcome) {
-    promise_.addResult(std::move(outcome));
+// Nothing as the outcome ends a cancelled run: its future holds no result. Items still being
+// made finish on the executor and are dropped.
+void BatchRun::finish(std::optional<BatchOutcome> outcome) {
+    ended_ = true;
+    if (outcome) promise_.addResult(std::move(*outcome));
     promise_.finish();
     deleteLater();
 }

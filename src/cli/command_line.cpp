@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "common/quoted_value.h"
+
 namespace vostrel::cli {
 
 Expected<CommandLine, QString> parseCommandLine(const QStringList& arguments,
@@ -25,7 +27,7 @@ Expected<CommandLine, QString> parseCommandLine(const QStringList& arguments,
                 return unexpected(QStringLiteral("option %1 needs a value").arg(argument));
             line.values[argument] = hasInlineValue ? inlineValue : arguments[++i];
         } else {
-            return unexpected(QStringLiteral("unknown option %1").arg(argument));
+            return unexpected(QStringLiteral("unknown option %1").arg(quotedValue(argument)));
         }
     }
     return line;

@@ -6,10 +6,12 @@
 #include "cli/commands.h"
 #include "cli/scan_report.h"
 #include "cli/symbol.h"
+#include "common/quoted_value.h"
 #include "engine/scannability_checks.h"
 #include "export/export_settings.h"
 #include "export/png_data.h"
 #include "export/svg_document.h"
+#include "render/style_correction.h"
 
 namespace vostrel::cli {
 
@@ -44,14 +46,15 @@ CliResult<ExportFormat> exportFormat(const CommandLine& line, const QString& tar
     const QString named = line.value(QStringLiteral("--format"));
     if (!named.isEmpty()) {
         if (const auto format = fromRawValue<ExportFormat>(named.toLower())) return *format;
-        return usageFailure(QStringLiteral("unknown format '%1' (png or svg)").arg(named));
+        return usageFailure(
+            QStringLiteral("unknown format %1 (png or svg)").arg(quotedValue(named)));
     }
     if (target == u"-") return document.exportSettings.exportFormat;
     const auto format = fromRawValue<ExportFormat>(QFileInfo(target).suffix().toLower());
     if (format) return *format;
     return usageFailure(
-        QStringLiteral("cannot tell the format of '%1': name it .png or .svg, or use --format")
-            .arg(target));
+        QStringLiteral("cannot tell the format of %1: name it .png or .svg, or use --format")
+            .arg(quotedValue(target)));
 }
 
 // --size when given, else the document's PNG size; a whole number from 1 to maximumPngSize.
@@ -69,16 +72,16 @@ CliResult<qint64> pngSize(const CommandLine& line, const DocumentSnapshot& docum
     const qint64 size = text.toLongLong(&ok);
     if (ok && size >= 1 && size <= maximumPngSize) return size;
     return usageFailure(
-        QStringLiteral("--size must be a whole number of pixels from 1 to %1, not '%2'")
+        QStringLiteral("--size must be a whole number of pixels from 1 to %1, not %2")
             .arg(maximumPngSize)
-            .arg(text));
+            .arg(quotedValue(text)));
 }
 
 CliResult<QByteArray> exportBytes(const CommandLine& line, const QString& target,
                                   const DocumentSnapshot& document, const ModuleMatrix& matrix) {
     const auto format = exportFormat(line, target, document);
     if (!format) return unexpected(format.error());
-    if (*format == ExportFormat::svg) return svgDocument(matrix, document.style).toUtf8();
+    if (*format == ExportFormat::svg) return svgDocumentUtf8(matrix, document.style);
     const auto size = pngSize(line, document);
     if (!size) return unexpected(size.error());
     auto png = pngData(matrix, document.style, *size);
@@ -122,6 +125,7 @@ int runExport(const CommandLine& line) {
     return withDocument(line, [&](const QString& doc, const DocumentSnapshot& document) {
         const auto symbol = makeSymbol(document, doc);
         if (!symbol) return CliResult<void>(unexpected(symbol.error()));
+        noteUnreadableLogo(document.style, doc);
         if (line.has(QStringLiteral("--verify"))) {
             const auto read = verifiedSymbol(line, document, *symbol, doc);
             if (!read) return read;
@@ -139,6 +143,9 @@ int runWarnings(const CommandLine& line) {
         const auto symbol = makeSymbol(document, doc);
         if (!symbol) return CliResult<void>(unexpected(symbol.error()));
         QByteArray text;
+        for (const StyleCorrection& correction : styleCorrections(document.style))
+            text += correction.message().toUtf8() + '\n';
+        if (hasUnreadableLogo(document.style)) text += unreadableLogoReason.toUtf8() + '\n';
         for (const ValidationWarning& warning : evaluateDesignWarnings(
                  document.style, document.exportSettings.pngSize, int(symbol->matrix.size()) - 2)) {
             text += warning.message().toUtf8() + '\n';

@@ -1,8 +1,10 @@
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <csignal>
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "common/quoted_value.h"
 
 using namespace vostrel::cli;
 
@@ -48,6 +50,9 @@ int main(int argc, char** argv) {
     // reported like any other write error, instead of the signal ending the process unheard.
     std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
+    // Qt's image readers explain on standard error why a picture was refused; the commands say
+    // it once in their own words.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio*=false"));
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty()) return usageError(QStringLiteral("no command given"));
     const QString name = arguments.takeFirst();
@@ -60,5 +65,5 @@ int main(int argc, char** argv) {
     for (const Command& command : allCommands()) {
         if (name == command.name) return runCommand(command, arguments);
     }
-    return usageError(QStringLiteral("unknown command '%1'").arg(name));
+    return usageError(QStringLiteral("unknown command %1").arg(vostrel::quotedValue(name)));
 }

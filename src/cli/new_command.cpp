@@ -2,6 +2,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "common/quoted_value.h"
 #include "document/document_file.h"
 
 namespace vostrel::cli {
@@ -19,14 +20,15 @@ QString kindNames() {
 int runNew(const CommandLine& line) {
     if (!line.positionals.isEmpty()) {
         return report(
-            usageFailure(QStringLiteral("unexpected argument '%1'").arg(line.positionals[0]))
+            usageFailure(
+                QStringLiteral("unexpected argument %1").arg(quotedValue(line.positionals[0])))
                 .error);
     }
     const QString kindText = line.value(QStringLiteral("--kind"), QStringLiteral("url"));
     const auto kind = fromRawValue<ContentType>(kindText);
     if (!kind) {
         return usageError(
-            QStringLiteral("unknown kind '%1' (one of %2)").arg(kindText, kindNames()));
+            QStringLiteral("unknown kind %1 (one of %2)").arg(quotedValue(kindText), kindNames()));
     }
     const auto bytes = encodeDocument(DocumentSnapshot::newDocument(*kind));
     if (!bytes) return report({ExitStatus::fileError, {}, bytes.error().message});

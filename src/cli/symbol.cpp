@@ -2,6 +2,7 @@
 
 #include "engine/qr_engine.h"
 #include "export/export_settings.h"
+#include "render/logo_image_cache.h"
 
 namespace vostrel::cli {
 
@@ -33,6 +34,14 @@ CliResult<Symbol> makeSymbol(const DocumentSnapshot& document, const QString& do
     if (!matrix)
         return unexpected(CliFailure{ExitStatus::noSymbol, doc, reasonOf(matrix.error(), level)});
     return Symbol{payload, std::move(matrix).value()};
+}
+
+bool hasUnreadableLogo(const QRStyle& style) {
+    return style.logoOverlay && cachedLogoImage(style.logoOverlay->imageData).isNull();
+}
+
+void noteUnreadableLogo(const QRStyle& style, const QString& doc) {
+    if (hasUnreadableLogo(style)) report({ExitStatus::success, doc, unreadableLogoReason});
 }
 
 }  // namespace vostrel::cli

@@ -17,4 +17,15 @@ struct Symbol {
 // the message.
 CliResult<Symbol> makeSymbol(const DocumentSnapshot& document, const QString& doc);
 
+// Why a logo is missing from the pictures made of a style.
+inline const QString unreadableLogoReason =
+    QStringLiteral("the logo is not a picture that can be read, so it is left out");
+
+// Whether the style has a logo whose data does not decode (decoded once, then cached).
+bool hasUnreadableLogo(const QRStyle& style);
+
+// Says so on standard error as "vostrel-cli: DOC: …" when the style has an unreadable logo; the
+// pictures are made all the same, without it.
+void noteUnreadableLogo(const QRStyle& style, const QString& doc);
+
 }  // namespace vostrel::cli

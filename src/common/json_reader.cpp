@@ -69,11 +69,32 @@ qint64 JsonReader::integer(QStringView key) {
     return asInteger;
 }
 
+namespace {
+
+// Decoded a slice at a time: a logo's text can be tens of megabytes, and a whole Latin-1 copy
+// of it would add to the UTF-16 text and the JSON tree already held. Slices are a multiple of
+// four characters, so every slice but the last is whole base64 without padding.
+std::optional<QByteArray> decodedBase64(QStringView text) {
+    constexpr qsizetype slice = 1 << 20;
+    QByteArray bytes;
+    bytes.reserve(text.size() / 4 * 3);
+    for (qsizetype at = 0; at < text.size(); at += slice) {
+        const QStringView part = text.mid(at, slice);
+        auto decoded = QByteArray::fromBase64Encoding(part.toLatin1(),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
+        const bool last = at + slice >= text.size();
+        if (!decoded || (!last && part.endsWith(u'='))) return std::nullopt;
+        bytes += *decoded;
+    }
+    return bytes;
+}
+
+}  // namespace
+
 QByteArray JsonReader::base64(QStringView key) {
     const QString text = string(key);
     if (!ok()) return {};
-    auto decoded =
-        QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    auto decoded = decodedBase64(text);
     if (!decoded) {
         fail(key, QStringLiteral("expected base64 data"));
         return {};

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/quoted_value.h"
 #include "common/raw_enum.h"
 
 namespace vostrel {
@@ -57,7 +58,7 @@ class JsonReader {
         const QString raw = string(key);
         if (!ok()) return E{};
         if (auto value = fromRawValue<E>(raw)) return *value;
-        fail(key, QStringLiteral("unknown value \"%1\"").arg(raw));
+        fail(key, QStringLiteral("unknown value ") + quotedValue(raw));
         return E{};
     }
 

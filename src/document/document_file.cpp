@@ -39,11 +39,12 @@ std::optional<QString> firstNonFiniteNumber(const QJsonValue& value, const QStri
 
 }  // namespace
 
-SnapshotResult decodeDocument(const QByteArray& bytes) {
+SnapshotResult decodeDocument(QByteArray bytes) {
     if (bytes.size() > maximumDocumentBytes)
         return failure(DocumentError::Kind::decodingFailed, QStringLiteral("file too large"));
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
+    bytes = QByteArray();  // the tree holds it all now; a large file need not be held twice
     if (parseError.error != QJsonParseError::NoError) {
         return failure(DocumentError::Kind::decodingFailed,
                        QStringLiteral("not valid JSON (%1 at byte %2)")
@@ -74,10 +75,10 @@ SnapshotResult readDocumentFile(const QString& path) {
         return failure(DocumentError::Kind::unreadable, file.errorString());
     if (file.size() > maximumDocumentBytes)
         return failure(DocumentError::Kind::decodingFailed, QStringLiteral("file too large"));
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return failure(DocumentError::Kind::unreadable, file.errorString());
-    return decodeDocument(bytes);
+    return decodeDocument(std::move(bytes));
 }
 
 Expected<void, DocumentError> writeDocumentFile(const DocumentSnapshot& snapshot,

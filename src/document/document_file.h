@@ -28,7 +28,8 @@ using SnapshotResult = Expected<DocumentSnapshot, DocumentError>;
 
 // Documents are UTF-8 JSON, pretty-printed with every object's keys sorted; points in time as
 // seconds since 2001, binary data as base64.
-SnapshotResult decodeDocument(const QByteArray& bytes);
+// Taken by value so that a moved-in file is released once parsed.
+SnapshotResult decodeDocument(QByteArray bytes);
 Expected<QByteArray, DocumentError> encodeDocument(const DocumentSnapshot& snapshot);
 
 SnapshotResult readDocumentFile(const QString& path);

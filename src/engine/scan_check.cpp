@@ -167,17 +167,10 @@ QString describeReading(const ScanReading& reading) {
 std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRStyle& style,
                                          qint64 pngSize, const QByteArray& payload,
                                          const CancelCheck& cancelled) {
-    if (matrix.empty() || pngSize < 1 || pngSize > maximumPngSize) return std::nullopt;
-    if (cancelled && cancelled()) return std::nullopt;
-    const QImage picture = symbolPicture(matrix, style, int(pngSize));
-    return checkScanOfPicture(picture, matrix, style, payload, cancelled);
-}
-
-std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const ModuleMatrix& matrix,
-                                                  const QRStyle& style, const QByteArray& payload,
-                                                  const CancelCheck& cancelled) {
     const auto stop = [&] { return cancelled && cancelled(); };
-    if (picture.isNull() || matrix.empty() || stop()) return std::nullopt;
+    if (matrix.empty() || pngSize < 1 || pngSize > maximumPngSize) return std::nullopt;
+    const QImage picture = symbolPicture(matrix, style, int(pngSize));
+    if (picture.isNull() || stop()) return std::nullopt;
     const QImage exported = greyOnWhite(picture);
     const QImage small = smallPrint(matrix, style, exported);
     if (stop()) return std::nullopt;
@@ -185,11 +178,11 @@ std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const M
         readingTasks(exported, small, modulesAcross(matrix, style), style.flipVertical);
     // The readings are independent of each other: side by side they take the time of the
     // longest. A cancelled check skips the readings not yet started.
-    ScanCheckResult result;
-    result.readings = QtConcurrent::blockingMapped<QList<ScanReading>>(tasks, [&](const ReadingTask&
-                                                                                      task) {
+    const auto read = [&](const ReadingTask& task) {
         return stop() ? ScanReading{task.reader, task.picture, 0, {}} : readingOf(task, payload);
-    });
+    };
+    ScanCheckResult result;
+    result.readings = QtConcurrent::blockingMapped<QList<ScanReading>>(tasks, read);
     if (stop()) return std::nullopt;
     result.verdict = verdictOf(result.readings);
     return result;

@@ -62,10 +62,4 @@ std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRSty
                                          qint64 pngSize, const QByteArray& payload,
                                          const CancelCheck& cancelled = {});
 
-// The same for a picture symbolPicture already drew of this matrix and style, for callers that go
-// on to write that very picture. Nothing for a null picture.
-std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const ModuleMatrix& matrix,
-                                                  const QRStyle& style, const QByteArray& payload,
-                                                  const CancelCheck& cancelled = {});
-
 }  // namespace vostrel

@@ -1,29 +1,25 @@
 #include "export/png_writer.h"
 
 #include <zlib.h>
-#include <QFuture>
-#include <QtConcurrent/QtConcurrentRun>
 #include <QtEndian>
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
+#include <limits>
 #include <vector>
+
+#include "export/deflate_writer.h"
+#include "export/zlib_png_rows.h"
 
 namespace vostrel {
 
 namespace {
 
 constexpr char pngSignature[] = "\x89PNG\r\n\x1a\n";
-constexpr int compressionLevel = 1;
-// One below zlib's default: a hash table and symbol buffer that stay in cache save about a fifth
-// of the time on pictures of mostly repeated rows, at a cost of a few hundred bytes.
-constexpr int memoryLevel = 7;
 constexpr uchar noFilter = 0;
 constexpr uchar upFilter = 2;
-// Rows converted to RGBA at a time: Qt's converter is fast on blocks, and a block stays small.
-constexpr int rowsPerBlock = 64;
-constexpr qsizetype compressedChunk = 64 * 1024;
-// Below this height one thread compresses the picture faster than two can start.
-constexpr int parallelMinimumRows = 256;
+constexpr int pixelBytes = 4;
 
 void appendBigEndian(QByteArray& bytes, quint32 value) {
     const quint32 bigEndian = qToBigEndian(value);
@@ -48,149 +44,188 @@ QByteArray headerData(const QImage& image) {
     return header;
 }
 
-// Raw deflate data of a run of filtered rows, with the Adler-32 checksum and length of what went
-// in, so that runs compressed apart can be joined into one zlib stream.
-struct DeflatedRows {
-    QByteArray data;
-    uLong checksum = 1;
-    uLong length = 0;
-};
+// How many of the first `limit` bytes at `a` and `b` are equal; the ranges may overlap.
+int commonLength(const uchar* a, const uchar* b, int limit) {
+    int length = 0;
+    for (; length + 8 <= limit; length += 8) {
+        std::uint64_t x = 0;
+        std::uint64_t y = 0;
+        std::memcpy(&x, a + length, 8);
+        std::memcpy(&y, b + length, 8);
+        if (x != y) return length + std::countr_zero(x ^ y) / 8;  // little-endian byte order
+    }
+    while (length < limit && a[length] == b[length]) ++length;
+    return length;
+}
 
-// zlib writes the raw deflate data; the zlib header and checksum are added when the runs are
-// joined, and the checksum of a repeated row, all zeros behind its filter byte, is a formula
-// rather than a pass over the bytes.
-class RowDeflater {
+// The zlib stream of a picture's rows as PNG stores them, each behind its filter byte, with
+// repeats found the way pictures of square modules have them rather than by zlib's search. A row
+// that repeats the row above is written with the Up filter, which makes it all zeros: a run of
+// matches at distance 1. Any other row is written unfiltered, as matches of the pixel before
+// (runs of one colour), of the row above (rows that differ only at a few edges) or of an earlier
+// pixel of the same colour, and literals for the rest. About as small as zlib at its fastest
+// level on these pictures, at a fraction of its time, and its checksum of a repeated row is a
+// formula rather than a pass over the bytes. Its fixed Huffman codes cost the most on literals,
+// so pictures whose rows rarely repeat go to zlib instead.
+class PngRowCompressor {
   public:
-    RowDeflater() {
-        valid_ = deflateInit2(&stream_, compressionLevel, Z_DEFLATED, -15, memoryLevel,
-                              Z_DEFAULT_STRATEGY) == Z_OK;
-    }
-    ~RowDeflater() { deflateEnd(&stream_); }
-    RowDeflater(const RowDeflater&) = delete;
-    RowDeflater& operator=(const RowDeflater&) = delete;
-
-    bool isValid() const { return valid_; }
-
-    bool add(const uchar* row, std::size_t size, bool isRepeat) {
-        if (isRepeat) {
-            addZeros(size - 1, upFilter);
-        } else {
-            rows_.checksum = adler32(rows_.checksum, row, uInt(size));
-        }
-        rows_.length += uLong(size);
-        return compress(row, size, Z_NO_FLUSH);
+    PngRowCompressor(QByteArray& stream, int width)
+        : writer_(stream), rowBytes_(pixelBytes * width), window_(2 * std::size_t(rowBytes_)) {
+        seenAt_.fill(never);
     }
 
-    // The last run ends the deflate stream; any other ends on a byte boundary without a final
-    // block, so the next run's data can simply follow it.
-    std::optional<DeflatedRows> finish(bool isLastRun) {
-        if (!compress(nullptr, 0, isLastRun ? Z_FINISH : Z_SYNC_FLUSH)) return std::nullopt;
-        return std::move(rows_);
+    void addRepeatedRow() {
+        writer_.literal(upFilter);
+        writer_.repeatByte(0, rowBytes_);
+        addZerosToChecksum(upFilter);
+        rowStart_ += rowBytes_ + 1;
+        abovePixelsKept_ = false;
+    }
+
+    void addRow(const uchar* row) {
+        writer_.literal(noFilter);
+        checksum_ = adler32(checksum_, &noFilter, 1);
+        checksum_ = adler32(checksum_, row, uInt(rowBytes_));
+        rowStart_ += 1;
+        // The window holds the row above (when it is the stream's previous row), then this one.
+        uchar* current = window_.data() + rowBytes_;
+        std::memcpy(current, row, std::size_t(rowBytes_));
+        writePixels(current);
+        std::memcpy(window_.data(), current, std::size_t(rowBytes_));
+        rowStart_ += rowBytes_;
+        abovePixelsKept_ = rowBytes_ + 1 <= DeflateWriter::maximumDistance;
+    }
+
+    // Ends the deflate data and appends the checksum of everything added.
+    void finish(QByteArray& stream) {
+        writer_.finish();
+        appendBigEndian(stream, quint32(checksum_));
     }
 
   private:
     static constexpr uLong adlerModulus = 65521;
+    static constexpr qint64 never = std::numeric_limits<qint64>::min() / 2;
+    // Looking up where the bytes were seen stops being worth it once a match is this long.
+    static constexpr int goodEnough = 32;
+    static constexpr int seenBits = 12;
 
-    void addZeros(std::size_t zeros, uchar first) {
-        uLong sum = (rows_.checksum & 0xffff) + first;
-        uLong weighted = (rows_.checksum >> 16) + sum;
-        sum %= adlerModulus;
-        weighted = (weighted + (zeros % adlerModulus) * sum) % adlerModulus;
-        rows_.checksum = (weighted << 16) | sum;
-    }
+    struct Match {
+        int length = 0;
+        int distance = 0;
+    };
 
-    bool compress(const uchar* data, std::size_t size, int flush) {
-        QByteArray& output = rows_.data;
-        stream_.next_in = const_cast<Bytef*>(data);
-        stream_.avail_in = uInt(size);
-        int status = Z_OK;
-        do {
-            const qsizetype written = output.size();
-            output.resize(written + compressedChunk);
-            stream_.next_out = reinterpret_cast<Bytef*>(output.data() + written);
-            stream_.avail_out = uInt(compressedChunk);
-            status = deflate(&stream_, flush);
-            output.resize(output.size() - qsizetype(stream_.avail_out));
-            if (status == Z_STREAM_ERROR) return false;
-        } while (stream_.avail_out == 0 || (flush == Z_FINISH && status != Z_STREAM_END));
-        return true;
-    }
-
-    z_stream stream_{};
-    bool valid_ = false;
-    DeflatedRows rows_;
-};
-
-// Rows [begin, end) as PNG stores them, each behind its filter byte: a row that repeats the row
-// above is written with the Up filter, which makes it all zeros, any other row unfiltered. On QR
-// pictures this beats every single filter and the usual per-row heuristics in size, and costs a
-// comparison. The row above `begin` is read for the comparison even when another run holds it.
-std::optional<DeflatedRows> deflateRows(const QImage& image, int begin, int end, bool isLastRun) {
-    RowDeflater deflater;
-    if (!deflater.isValid()) return std::nullopt;
-    const std::size_t rowBytes = 4 * std::size_t(image.width());
-    std::vector<uchar> previous(rowBytes + 1, noFilter);
-    std::vector<uchar> current(rowBytes + 1, noFilter);
-    std::vector<uchar> repeated(rowBytes + 1, 0);
-    repeated[0] = upFilter;
-    const int firstConverted = std::max(0, begin - 1);
-    for (int top = firstConverted; top < end; top += rowsPerBlock) {
-        const int rows = std::min(rowsPerBlock, end - top);
-        // A view of the block's rows, converted to straight (not premultiplied) RGBA bytes.
-        const QImage block = QImage(image.constScanLine(top), image.width(), rows,
-                                    image.bytesPerLine(), image.format())
-                                 .convertToFormat(QImage::Format_RGBA8888);
-        for (int y = 0; y < rows; ++y) {
-            std::memcpy(current.data() + 1, block.constScanLine(y), rowBytes);
-            const int row = top + y;
-            if (row >= begin) {
-                const bool isRepeat =
-                    row > 0 && std::memcmp(current.data() + 1, previous.data() + 1, rowBytes) == 0;
-                const std::vector<uchar>& filtered = isRepeat ? repeated : current;
-                if (!deflater.add(filtered.data(), filtered.size(), isRepeat)) return std::nullopt;
+    void writePixels(const uchar* row) {
+        for (int i = 0; i < rowBytes_;) {
+            const Match best = longestMatch(row, i);
+            if (best.length >= DeflateWriter::minimumMatch) {
+                writer_.match(best.length, best.distance);
+                i += best.length;
+            } else {
+                writer_.literal(row[i]);
+                ++i;
             }
-            previous.swap(current);
         }
     }
-    return deflater.finish(isLastRun);
+
+    // Runs of one colour, the row above, then wherever the same four bytes were last seen in
+    // this row or the row above (the edges of a dot or a finder's corner repeat along a row).
+    Match longestMatch(const uchar* row, int i) {
+        const int limit = std::min(DeflateWriter::maximumMatch, rowBytes_ - i);
+        Match best;
+        const auto consider = [&](const uchar* earlier, int distance, int earlierLimit) {
+            const int length = commonLength(row + i, earlier, std::min(limit, earlierLimit));
+            if (length > best.length) best = {length, distance};
+        };
+        if (i >= pixelBytes) consider(row + i - pixelBytes, pixelBytes, limit);
+        if (abovePixelsKept_) consider(row + i - rowBytes_, rowBytes_ + 1, limit);
+        if (best.length < goodEnough && limit >= 4) considerSeen(row, i, consider);
+        return best;
+    }
+
+    template <class Consider>
+    void considerSeen(const uchar* row, int i, const Consider& consider) {
+        std::uint32_t bytes = 0;
+        std::memcpy(&bytes, row + i, 4);
+        qint64& slot = seenAt_[(bytes * 2654435761u) >> (32 - seenBits)];
+        const qint64 seen = slot;
+        slot = rowStart_ + i;
+        const qint64 distance = rowStart_ + i - seen;
+        if (distance > DeflateWriter::maximumDistance) return;
+        if (seen >= rowStart_) {
+            consider(row + (seen - rowStart_), int(distance), DeflateWriter::maximumMatch);
+        } else if (abovePixelsKept_ && seen >= rowStart_ - rowBytes_ - 1) {
+            // A match in the row above ends with it: the stream has a filter byte next.
+            const int above = int(seen - (rowStart_ - rowBytes_ - 1));
+            consider(row - rowBytes_ + above, int(distance), rowBytes_ - above);
+        }
+    }
+
+    void addZerosToChecksum(uchar first) {
+        const uLong zeros = uLong(rowBytes_);
+        uLong sum = (checksum_ & 0xffff) + first;
+        uLong weighted = (checksum_ >> 16) + sum;
+        sum %= adlerModulus;
+        weighted = (weighted + (zeros % adlerModulus) * sum) % adlerModulus;
+        checksum_ = (weighted << 16) | sum;
+    }
+
+    DeflateWriter writer_;
+    int rowBytes_;
+    std::vector<uchar> window_;     // the last unfiltered row, then the row being written
+    bool abovePixelsKept_ = false;  // whether that last row is the stream's previous row
+    qint64 rowStart_ = 0;           // stream offset of the first pixel byte of the current row
+    std::array<qint64, std::size_t(1) << seenBits> seenAt_{};  // stream offsets by 4-byte hash
+    uLong checksum_ = 1;
+};
+
+// Which rows repeat the row above, compared as they are (premultiplied).
+std::vector<bool> rowsRepeatingAbove(const QImage& image) {
+    std::vector<bool> repeats(std::size_t(image.height()), false);
+    const std::size_t rowBytes = std::size_t(image.width()) * 4;
+    for (int y = 1; y < image.height(); ++y) {
+        repeats[std::size_t(y)] =
+            std::memcmp(image.constScanLine(y), image.constScanLine(y - 1), rowBytes) == 0;
+    }
+    return repeats;
 }
 
-// The zlib stream of all rows. Large pictures are compressed in two halves at once, on this
-// thread and one of the global pool, which nearly halves the encoding time on two cores; the
-// second half starts without the first half's window, which costs a few hundred bytes.
-std::optional<QByteArray> compressedRows(const QImage& image) {
-    const int height = image.height();
-    const int split = height >= parallelMinimumRows ? height / 2 : height;
-    QFuture<std::optional<DeflatedRows>> tail;
-    if (split < height) {
-        tail = QtConcurrent::run([&image, split, height] {
-            return deflateRows(image, split, height, /*isLastRun=*/true);
-        });
-    }
-    const std::optional<DeflatedRows> head = deflateRows(image, 0, split, split == height);
-    const std::optional<DeflatedRows> rest =
-        split < height ? tail.result() : std::optional<DeflatedRows>(DeflatedRows{});
-    if (!head || !rest) return std::nullopt;
-
+// Only rows that differ from the one above are converted to straight (not premultiplied) RGBA,
+// by Qt, so the bytes are those of its own conversion.
+QByteArray repeatAwareCompressedRows(const QImage& image, const std::vector<bool>& repeats) {
     QByteArray stream("\x78\x01", 2);  // deflate with a 32 KiB window, fastest level
-    stream.reserve(2 + head->data.size() + rest->data.size() + 4);
-    stream += head->data;
-    stream += rest->data;
-    appendBigEndian(
-        stream, quint32(adler32_combine(head->checksum, rest->checksum, z_off_t(rest->length))));
+    PngRowCompressor rows(stream, image.width());
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* source = image.constScanLine(y);
+        if (repeats[std::size_t(y)]) {
+            rows.addRepeatedRow();
+            continue;
+        }
+        const QImage row = QImage(source, image.width(), 1, image.bytesPerLine(), image.format())
+                               .convertToFormat(QImage::Format_RGBA8888);
+        rows.addRow(row.constScanLine(0));
+    }
+    rows.finish(stream);
     return stream;
 }
 
 }  // namespace
 
-std::optional<QByteArray> encodePng(const QImage& image) {
+std::optional<QByteArray> encodePng(const QImage& image, PngCompression compression) {
     if (image.isNull()) return std::nullopt;
     const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const std::optional<QByteArray> compressed = compressedRows(pixels);
-    if (!compressed) return std::nullopt;
+    const std::vector<bool> repeats = rowsRepeatingAbove(pixels);
+    if (compression == PngCompression::byPicture) {
+        const auto repeated = std::count(repeats.begin(), repeats.end(), true);
+        compression = 2 * repeated >= pixels.height() ? PngCompression::repeatAware
+                                                      : PngCompression::zlibSearch;
+    }
+    const std::optional<QByteArray> rows = compression == PngCompression::repeatAware
+                                               ? repeatAwareCompressedRows(pixels, repeats)
+                                               : zlibCompressedRows(pixels);
+    if (!rows) return std::nullopt;
     QByteArray file(pngSignature, 8);
     appendChunk(file, "IHDR", headerData(pixels));
-    appendChunk(file, "IDAT", *compressed);
+    appendChunk(file, "IDAT", *rows);
     appendChunk(file, "IEND", {});
     return file;
 }

@@ -1,10 +1,14 @@
 #include "export/svg_document.h"
 
+#include <QMimeDatabase>
+
 #include "common/number_format.h"
 #include "export/svg_path_text.h"
 #include "render/finder_geometry.h"
+#include "render/logo_image_cache.h"
 #include "render/logo_placement.h"
 #include "render/module_layout.h"
+#include "render/style_correction.h"
 
 namespace vostrel {
 
@@ -79,27 +83,43 @@ QString logoShapeElement(LogoShape shape, const RoundedSquare& square) {
     return element;
 }
 
-void appendLogo(QString& svg, const LogoOverlay& logo, int size, qint64 quietZone) {
+// Appended as bytes: a logo's base64 text can be tens of megabytes, which as a QString would
+// take twice that, and again when converted.
+void appendLogo(QByteArray& svg, const LogoOverlay& logo, int size, qint64 quietZone) {
     const LogoPlacement placement = logoPlacement(logo, size, {svgModuleUnit, quietZone});
+    QString head;
     if (placement.plate) {
-        svg += QStringLiteral("\n  ") + logoShapeElement(placement.shape, *placement.plate) +
-               attribute("fill", hexRGB(*logo.backgroundColor)) + QStringLiteral("/>");
+        head += QStringLiteral("\n  ") + logoShapeElement(placement.shape, *placement.plate) +
+                attribute("fill", hexRGB(*logo.backgroundColor)) + QStringLiteral("/>");
     }
-    svg += QStringLiteral("\n  <defs>\n    <clipPath id=\"logoClip\">");
-    svg += QStringLiteral("\n      ") + logoShapeElement(placement.shape, placement.logo) +
-           QStringLiteral(" fill=\"none\"/>");
-    svg += QStringLiteral("\n    </clipPath>\n  </defs>");
+    head += QStringLiteral("\n  <defs>\n    <clipPath id=\"logoClip\">");
+    head += QStringLiteral("\n      ") + logoShapeElement(placement.shape, placement.logo) +
+            QStringLiteral(" fill=\"none\"/>");
+    head += QStringLiteral("\n    </clipPath>\n  </defs>");
+    head += QStringLiteral("\n  <image href=\"data:") +
+            QMimeDatabase().mimeTypeForData(logo.imageData).name() + QStringLiteral(";base64,");
     const RoundedSquare& square = placement.logo;
-    svg += QStringLiteral("\n  <image href=\"data:image/png;base64,") +
-           QString::fromLatin1(logo.imageData.toBase64()) + u'"' + number("x", square.x) +
-           number("y", square.x) + number("width", square.edge) + number("height", square.edge) +
-           QStringLiteral(" clip-path=\"url(#logoClip)\"/>");
+    const QString tail = u'"' + number("x", square.x) + number("y", square.x) +
+                         number("width", square.edge) + number("height", square.edge) +
+                         QStringLiteral(" clip-path=\"url(#logoClip)\"/>");
+    const QByteArray headBytes = head.toUtf8(), tailBytes = tail.toUtf8();
+    const qsizetype base64Size = (logo.imageData.size() + 2) / 3 * 4;
+    svg.reserve(svg.size() + headBytes.size() + base64Size + tailBytes.size() + 8);
+    svg += headBytes;
+    svg += logo.imageData.toBase64();
+    svg += tailBytes;
+}
+
+// Only a picture that decodes is embedded, as the raster output draws only such a picture.
+bool hasDrawableLogo(const QRStyle& style) {
+    return style.logoOverlay && !cachedLogoImage(style.logoOverlay->imageData).isNull();
 }
 
 }  // namespace
 
-QString svgDocument(const ModuleMatrix& matrix, const QRStyle& style) {
+QByteArray svgDocumentUtf8(const ModuleMatrix& matrix, const QRStyle& storedStyle) {
     if (matrix.empty()) return {};
+    const QRStyle style = drawableStyle(storedStyle);
     const ModuleLayout layout(matrix, style.flipVertical);
     const QString canvasEdge = formatShortest(
         ModuleFrame{svgModuleUnit, style.quietZoneModules}.canvasEdge(layout.size()));
@@ -113,11 +133,17 @@ QString svgDocument(const ModuleMatrix& matrix, const QRStyle& style) {
            QStringLiteral("/>");
     appendModules(svg, layout, style, paint);
     if (!layout.finderRects().empty()) appendFinders(svg, layout, style, paint);
-    if (style.logoOverlay && !style.logoOverlay->imageData.isEmpty()) {
-        appendLogo(svg, *style.logoOverlay, layout.size(), style.quietZoneModules);
+    QByteArray bytes = svg.toUtf8();
+    svg.clear();
+    if (hasDrawableLogo(style)) {
+        appendLogo(bytes, *style.logoOverlay, layout.size(), style.quietZoneModules);
     }
-    svg += QStringLiteral("\n</svg>");
-    return svg;
+    bytes += "\n</svg>";
+    return bytes;
+}
+
+QString svgDocument(const ModuleMatrix& matrix, const QRStyle& style) {
+    return QString::fromUtf8(svgDocumentUtf8(matrix, style));
 }
 
 }  // namespace vostrel

@@ -111,6 +111,13 @@ void CoverageBand::addRowSegment(int r, float xStart, float xEnd, std::int32_t h
     if (end == last) cells[last + 1] += height - previous;
 }
 
+bool CoverageBand::sameAsRowAbove(int y) const {
+    if (y < 1 || y >= height_) return false;
+    const std::size_t stride = std::size_t(stride_);
+    const std::int32_t* cells = &area_[std::size_t(y) * stride];
+    return std::equal(cells, cells + width_, cells - stride);
+}
+
 void CoverageBand::resolveRow(int y, std::uint8_t* coverage) const {
     const std::int32_t* cells = &area_[std::size_t(y) * std::size_t(stride_)];
     std::int32_t sum = 0;

@@ -34,6 +34,10 @@ class CoverageBand {
     // The coverage of row `y`, one byte per pixel.
     void resolveRow(int y, std::uint8_t* coverage) const;
 
+    // Whether rows `y` and `y - 1` have the same coverage because the same edges crossed them
+    // the same way, as the rows inside a row of square modules do. Cheaper than resolving.
+    bool sameAsRowAbove(int y) const;
+
   private:
     void addRowSegment(int row, float xStart, float xEnd, std::int32_t height);
     std::int32_t* row(int y) { return &area_[std::size_t(y) * std::size_t(stride_)]; }

@@ -8,6 +8,7 @@
 #include "render/logo_placement.h"
 #include "render/module_layout.h"
 #include "render/raster_symbol_fill.h"
+#include "render/style_correction.h"
 #include "render/symbol_path.h"
 
 namespace vostrel {
@@ -79,22 +80,23 @@ void QRModuleRenderer::drawAsOnePath(QPainter& painter, const QSizeF& canvas) co
 void QRModuleRenderer::paint(QPainter& painter, const QSizeF& canvas, bool allowRasterFill) const {
     const int size = int(matrix.size());
     if (size == 0) return;
-    const std::optional<ModuleFrame> frame = fittedFrame(size, style.quietZoneModules, canvas);
+    const QRStyle drawn = drawableStyle(style);
+    const std::optional<ModuleFrame> frame = fittedFrame(size, drawn.quietZoneModules, canvas);
     if (!frame) return;
     const double edge = frame->canvasEdge(size);
     const QRectF square(frame->originX, frame->originY, edge, edge);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(square, style.background.toQColor());
-    const ModuleLayout layout(matrix, style.flipVertical);
-    const FinderStyle finderStyle = FinderStyle::of(style);
-    const QBrush brush = symbolBrush(style, square);
+    painter.fillRect(square, drawn.background.toQColor());
+    const ModuleLayout layout(matrix, drawn.flipVertical);
+    const FinderStyle finderStyle = FinderStyle::of(drawn);
+    const QBrush brush = symbolBrush(drawn, square);
     if (!allowRasterFill ||
-        !fillSymbolOnRaster(painter, layout, style.moduleShape, finderStyle, *frame, brush)) {
-        painter.fillPath(symbolPath(layout, style.moduleShape, finderStyle, *frame), brush);
+        !fillSymbolOnRaster(painter, layout, drawn.moduleShape, finderStyle, *frame, brush)) {
+        painter.fillPath(symbolPath(layout, drawn.moduleShape, finderStyle, *frame), brush);
     }
-    if (style.logoOverlay) drawLogo(painter, *style.logoOverlay, size, *frame);
+    if (drawn.logoOverlay) drawLogo(painter, *drawn.logoOverlay, size, *frame);
     painter.restore();
 }
 

@@ -15,7 +15,8 @@ namespace vostrel {
 // seamless fill (the foreground, or a linear gradient across the whole square interpolated in
 // gamma-encoded sRGB), then the logo plate and the logo clipped to its shape. The picture is the
 // same on every target, so the preview shows what PNG export writes. Stateless apart from the
-// process-wide logo cache; safe to use on any thread, one painter per thread.
+// process-wide logo cache; safe to use on any thread, one painter per thread. Numbers that make
+// no picture are brought into range first (drawableStyle), as every output does.
 struct QRModuleRenderer {
     ModuleMatrix matrix;  // square; entries beyond the row count are ignored, missing ones light
     QRStyle style;

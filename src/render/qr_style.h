@@ -13,7 +13,7 @@ namespace vostrel {
 
 // How a symbol looks, independent of what it encodes. The record does not clamp: renderers clamp
 // finderCornerRadius to 0…1 and finderThickness to 0.5…1.0 on use (see finder_geometry.h), and
-// use quietZoneModules as stored.
+// draw every other number as drawableStyle (style_correction.h) brings it into range.
 struct QRStyle {
     ModuleShape moduleShape = ModuleShape::square;
     CodableColor foreground = CodableColor::black();  // also the gradient's start colour

@@ -2,6 +2,7 @@
 
 #include <QPaintEngine>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 #include "render/coverage_band.h"
@@ -69,12 +70,20 @@ class BandPaint {
         }
     }
 
+    // Rows whose coverage repeats the row above (most rows inside a row of modules) keep the
+    // coverage they have; with a solid colour their pixels are the row above's too.
     void paint(QImage& image, const QPoint& origin, const CoverageBand& band) {
         if (!isSolid_) paintBrush(image, origin, band.height());
         coverage_.resize(std::size_t(band.width()));
+        const std::size_t rowBytes = std::size_t(band.width()) * sizeof(quint32);
         for (int y = 0; y < band.height(); ++y) {
-            band.resolveRow(y, coverage_.data());
+            const bool repeated = band.sameAsRowAbove(y);
             auto* pixels = reinterpret_cast<quint32*>(image.scanLine(y));
+            if (repeated && isSolid_) {
+                std::memcpy(pixels, image.constScanLine(y - 1), rowBytes);
+                continue;
+            }
+            if (!repeated) band.resolveRow(y, coverage_.data());
             if (isSolid_) {
                 for (int x = 0; x < band.width(); ++x) pixels[x] = solidWeights_[coverage_[x]];
             } else {

@@ -16,6 +16,7 @@
 #include "app/window_registry.h"
 #include "document/vostrel_document.h"
 #include "support/clipboard_png.h"
+#include "ui/editor/batch/batch_export_panel.h"
 #include "ui/editor/document_view.h"
 #include "ui/editor/export/export_panel.h"
 #include "ui/editor/preview/preview_view.h"
@@ -99,5 +100,18 @@ TEST(EditorActions, ExportOpensAWindowModalSheetThatIsEmptyWithoutASymbol) {
     QTest::mouseClick(toolbarButton, Qt::LeftButton, {}, QPoint(8, toolbarButton->height() / 2));
     ExportPanel* sheet = w.openSheet();
     ASSERT_TRUE(sheet && sheet->copyButton());
-    EXPECT_FALSE(w.action("Batch Export...")->isEnabled());
+}
+
+// The batch sheet needs no symbol, so its keys work while the preview asks for content.
+TEST(EditorActions, CtrlShiftEOpensTheBatchSheetWithoutContent) {
+    Window w;
+    ASSERT_FALSE(w.window->view()->preview()->currentMatrix());
+    QTest::keyClick(w.window, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    BatchExportPanel* sheet = nullptr;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (sheet = w.window->findChild<BatchExportPanel*>()); }));
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(sheet->screen(), BatchExportPanel::Screen::input);
+    sheet->reject();
 }

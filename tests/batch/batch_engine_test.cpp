@@ -105,6 +105,32 @@ TEST_F(BatchEngineTest, TakenNamesGetNumberedSuffixes) {
     EXPECT_EQ(decodedFile(folder + u"/example-com-menu-2.svg"_s), "http://example.com/menu");
 }
 
+// Items are made side by side, a large symbol taking longer than the small one after it, yet
+// files are written, numbered and reported in item order.
+TEST_F(BatchEngineTest, ItemsMadeSideBySideAreNamedAndReportedInItemOrder) {
+    const QString prefix = u"a"_s.repeated(40);  // every base name is the first 40 characters
+    QList<QRContent> items;
+    for (int i = 0; i < 16; ++i) {
+        items.append(QRContent::text(i % 2 ? prefix : prefix + u"b"_s.repeated(1200)));
+        if (i % 5 == 4) items.append(QRContent::url({}));  // skipped between them
+    }
+    const QString folder = temp_.path();
+    const BatchOutcome outcome =
+        run(items, configInto(folder, NamingScheme::contentBased)).result();
+    ASSERT_TRUE(outcome);
+    ASSERT_EQ(outcome->generatedCount, 16);
+    EXPECT_EQ(outcome->skippedCount, 3);
+    ASSERT_EQ(reports_.size(), 16);
+    for (int i = 0; i < 16; ++i) {
+        const QString name = prefix + (i ? u"-%1.svg"_s.arg(i + 1) : u".svg"_s);
+        EXPECT_EQ(outcome->fileNames[i], name);
+        EXPECT_EQ(reports_[i].currentFileName, name);
+        EXPECT_EQ(reports_[i].skippedCount, i / 5);
+        const bool large = QFileInfo(folder + u'/' + name).size() > 20000;
+        EXPECT_EQ(large, i % 2 == 0) << name.toStdString();
+    }
+}
+
 // A logo hides modules, so every symbol is made at level h whatever level the caller asked for:
 // the long text fits only at a lower level and is skipped.
 TEST_F(BatchEngineTest, ALogoRaisesTheLevelToHForEveryItem) {

@@ -39,7 +39,7 @@ TEST(CliErrors, ReportWhatFailedWithTheirExitStatus) {
         {{"frobnicate"}, {}, 2, "vostrel-cli: unknown command 'frobnicate'"},
         {{"payload"}, {}, 2, "vostrel-cli: no document given"},
         {{"payload", "DOC", "extra"}, text, 2, "vostrel-cli: unexpected argument 'extra'"},
-        {{"payload", "DOC", "--bogus"}, text, 2, "vostrel-cli: unknown option --bogus"},
+        {{"payload", "DOC", "--bogus"}, text, 2, "vostrel-cli: unknown option '--bogus'"},
         {{"export", "DOC"}, text, 2, "vostrel-cli: export needs -o OUT"},
         {{"export", "DOC", "-o"}, text, 2, "vostrel-cli: option -o needs a value"},
         {{"export", "DOC", "-o", "x.txt"},
@@ -94,6 +94,26 @@ TEST(CliErrors, ReportWhatFailedWithTheirExitStatus) {
         EXPECT_TRUE(run.err.section(u'\n', 0, 0).startsWith(expected)) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
+}
+
+TEST(CliErrors, QuoteAHostileValueShortAndEscaped) {
+    // A terminal title escape, written with JSON escapes, ahead of a million letters.
+    const QByteArray hostile = "\\u001b]0;owned\\u0007" + QByteArray(1'000'000, 'z');
+    const QByteArray style =
+        R"("style":{"background":{"a":1,"b":1,"g":1,"r":1},"foreground":{"a":1,"b":0,"g":0,"r":0},)"
+        R"("gradient":{"endColor":{"a":1,"b":0,"g":0,"r":0},"direction":")" +
+        hostile + R"("},"quietZoneModules":4})";
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("doc.vostrel");
+    testing::writeFile(doc, documentWith(R"({"text":{"_0":"hi"}})", style));
+    const testing::CliRun run = runCli({"payload", doc, "--x\x1b" + QString(500, u'o')});
+    EXPECT_EQ(run.err, "vostrel-cli: unknown option '--x\\u{001B}" + QString(76, u'o') +
+                           "'…\nTry 'vostrel-cli --help'.\n");
+    const testing::CliRun decoding = runCli({"payload", doc});
+    EXPECT_EQ(decoding.err, "vostrel-cli: " + doc +
+                                ": style.gradient.direction: unknown value '\\u{001B}]0;owned"
+                                "\\u{0007}" +
+                                QString(70, u'z') + "'…\n");
 }
 
 TEST(CliErrors, UnreadableDocumentsAndUnwritableTargetsLeaveNothingBehind) {

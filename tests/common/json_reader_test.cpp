@@ -55,11 +55,27 @@ TEST(JsonReader, RejectsMissingNullWrongTypesAndUnknownRawValues) {
     EXPECT_EQ(failure(R"({"a":4.5})", [](JsonReader& r) { r.integer(u"a"); }),
               "a: expected an integer");
     EXPECT_EQ(failure(R"({"a":"plum"})", [](JsonReader& r) { r.enumeration<Fruit>(u"a"); }),
-              "a: unknown value \"plum\"");
+              "a: unknown value 'plum'");
     EXPECT_EQ(failure(R"({"a":"**"})", [](JsonReader& r) { r.base64(u"a"); }),
               "a: expected base64 data");
     EXPECT_EQ(failure(R"({"a":3})", [](JsonReader& r) { r.optionalObject(u"a"); }),
               "a: expected an object");
     JsonReader notAnObject(QJsonValue(3));
     EXPECT_EQ(notAnObject.error().message(), "expected an object");
+}
+
+TEST(JsonReader, ReadsLongBase64WholeAndRejectsPaddingInsideIt) {
+    QByteArray bytes(3'000'001, '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 7 % 251);
+    const QString text = QString::fromLatin1(bytes.toBase64());
+    JsonReader reader(QJsonObject{{"d", text}});
+    EXPECT_EQ(reader.base64(u"d"), bytes);
+    EXPECT_TRUE(reader.ok());
+
+    // Padding that ends a whole first mebibyte of text, with more text after it.
+    QString padded = text;
+    padded[(1 << 20) - 1] = u'=';
+    JsonReader paddedReader(QJsonObject{{"d", padded}});
+    paddedReader.base64(u"d");
+    EXPECT_FALSE(paddedReader.ok());
 }

@@ -70,7 +70,7 @@ TEST(QRContentJson, DecodingIsStrict) {
         {R"({"text":{"_0":null}})", "text._0: expected a string"},
         {R"({"phone":{"_0":5}})", "phone._0: expected a string"},
         {R"({"wifi":{"_0":{"ssid":"a","password":"","authType":"WPA2","hidden":false}}})",
-         "wifi._0.authType: unknown value \"WPA2\""},
+         "wifi._0.authType: unknown value 'WPA2'"},
         {R"({"wifi":{"_0":{"ssid":"a","password":"","authType":"WPA"}}})",
          "wifi._0.hidden: missing"},
         {R"({"location":{"_0":{"latitude":"1","longitude":2}}})",

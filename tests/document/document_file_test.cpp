@@ -109,7 +109,7 @@ TEST(DocumentFile, RejectsMissingOrIllTypedEnvelopeKeysWithTheirPath) {
     style.remove("foreground");
     EXPECT_EQ(decodeError(with("style", style)), "style.foreground: missing");
     EXPECT_EQ(decodeError(with("exportSettings", QJsonObject{{"correctionLevel", "m"}})),
-              "exportSettings.correctionLevel: unknown value \"m\"");
+              "exportSettings.correctionLevel: unknown value 'm'");
 }
 
 TEST(DocumentFile, BadBytesGiveAClearErrorNeverACrash) {

@@ -31,13 +31,13 @@ TEST(ExportSettingsJson, RoundTripsEveryLevelAndFormat) {
 
 TEST(ExportSettingsJson, DecodingIsStrict) {
     EXPECT_EQ(decodingError(R"({"correctionLevel": "m", "pngSize": 1024, "exportFormat": "png"})"),
-              "correctionLevel: unknown value \"m\"");
+              "correctionLevel: unknown value 'm'");
     EXPECT_EQ(decodingError(R"({"correctionLevel": "H", "pngSize": 1024})"),
               "exportFormat: missing");
     EXPECT_EQ(decodingError(R"({"correctionLevel": "H", "pngSize": 10.5, "exportFormat": "svg"})"),
               "pngSize: expected an integer");
     EXPECT_EQ(decodingError(R"({"correctionLevel": "Q", "pngSize": 1, "exportFormat": "SVG"})"),
-              "exportFormat: unknown value \"SVG\"");
+              "exportFormat: unknown value 'SVG'");
     EXPECT_EQ(decodingError(R"({"correctionLevel": "Q", "pngSize": -5, "exportFormat": "svg"})"),
               "");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "export/svg_document.h"
+#include "fixed_logo.h"
 #include "hand_made_matrices.h"
 
 namespace vostrel {
@@ -129,13 +130,14 @@ TEST(SvgDocument, GradientAndLogoEachBringTheirOwnDefs) {
     QRStyle style;
     style.gradient = GradientStyle{CodableColor{0, 0, 1, 1}, GradientDirection::vertical};
     style.logoOverlay = LogoOverlay{};
-    style.logoOverlay->imageData = "logo";
+    style.logoOverlay->imageData = testing::fixedLogoPng();
     const QString svg = svgDocument(singleDarkCell(25), style);
     EXPECT_EQ(svg.count(QStringLiteral("<defs>")), 2);
     EXPECT_LT(svg.indexOf(QStringLiteral("linearGradient")), svg.indexOf(QStringLiteral("<rect")));
     EXPECT_GT(svg.indexOf(QStringLiteral("clipPath")), svg.indexOf(QStringLiteral("evenodd")));
     EXPECT_EQ(svg.count(QStringLiteral("fill=\"url(#fg)\"")), 2);
-    EXPECT_TRUE(svg.contains(QStringLiteral("href=\"data:image/png;base64,bG9nbw==\"")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("href=\"data:image/png;base64,") +
+                             QString::fromLatin1(testing::fixedLogoPng().toBase64()) + u'"'));
 }
 
 }  // namespace

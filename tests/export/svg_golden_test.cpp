@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "export/svg_document.h"
+#include "fixed_logo.h"
 #include "hand_made_matrices.h"
 
 // Golden SVG files in tests/data/svg/, compared byte for byte. After a deliberate change to the
@@ -14,9 +15,7 @@ namespace {
 
 using testing::handMadeMatrix;
 
-// Stands in for PNG bytes: the writer embeds them without looking, and fixed bytes keep the
-// golden files independent of the PNG encoder.
-const QByteArray logoBytes("\x89PNG fixed logo bytes", 21);
+const QByteArray logoBytes = testing::fixedLogoPng();
 
 struct GoldenCase {
     const char* name;

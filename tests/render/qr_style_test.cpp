@@ -130,13 +130,13 @@ TEST(QRStyleJson, BrokenRequiredOrPresentValuesFailWithTheirPath) {
     };
 
     EXPECT_EQ(failureAfter([&](QJsonObject& j) { edited(j, "gradient", "direction", "sideways"); }),
-              "gradient.direction: unknown value \"sideways\"");
+              "gradient.direction: unknown value 'sideways'");
     EXPECT_EQ(failureAfter([&](QJsonObject& j) {
                   edited(j, "logoOverlay", "padding", QJsonValue::Undefined);
               }),
               "logoOverlay.padding: missing");
     EXPECT_EQ(failureAfter([&](QJsonObject& j) { edited(j, "logoOverlay", "shape", "star"); }),
-              "logoOverlay.shape: unknown value \"star\"");
+              "logoOverlay.shape: unknown value 'star'");
     EXPECT_EQ(
         failureAfter([&](QJsonObject& j) { edited(j, "foreground", "a", QJsonValue::Undefined); }),
         "foreground.a: missing");

@@ -2,11 +2,14 @@
 // desktop: run under Xvfb (scripts/screenshots.sh) so fonts and styles are the real ones.
 //
 //   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector] [--export-sheet]
+//                      [--batch-sheet input|contact|contacts|progress|summary]
 //   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday]
 //
 // The welcome window greets by the local time: set TZ to see another time of day.
 //
-// With --export-sheet the picture is of the export sheet opened over the window.
+// With --export-sheet the picture is of the export sheet opened over the window; with
+// --batch-sheet SCREEN of the batch sheet at one of its screens: input, contact (before a CSV),
+// contacts (with an imported CSV), progress or summary.
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +22,7 @@
 #include "app/document_window.h"
 #include "app/vostrel_app.h"
 #include "app/window_registry.h"
+#include "batch_sheet_shot.h"
 #include "companions/occasion.h"
 #include "ui/about/about_view.h"
 #include "ui/editor/document_view.h"
@@ -93,6 +97,7 @@ int main(int argc, char** argv) {
     parser.addOption({"birthday", "the About window on the mascot's birthday"});
     parser.addOption({"export-sheet", "open the export sheet and picture it instead"});
     parser.addOption({"font-size", "the application font's size in points", "points"});
+    parser.addOption({"batch-sheet", "picture the batch sheet at one of its screens", "screen"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
@@ -112,6 +117,12 @@ int main(int argc, char** argv) {
     window->show();
     // Long enough for the preview's debounce, the symbol and a first paint.
     auto* documentWindow = qobject_cast<vostrel::DocumentWindow*>(window);
+    if (documentWindow && parser.isSet("batch-sheet")) {
+        QTimer::singleShot(600, [&] {
+            shootBatchSheet(documentWindow, parser.value("batch-sheet"), arguments[0]);
+        });
+        return application.exec();
+    }
     if (documentWindow && parser.isSet("export-sheet"))
         QTimer::singleShot(600, [&] { documentWindow->view()->showExportPanel(); });
     QTimer::singleShot(800, [&] {

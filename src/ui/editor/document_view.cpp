@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "engine/qr_preview_controller.h"
+#include "ui/editor/batch/batch_export_panel.h"
 #include "ui/editor/export/export_panel.h"
 #include "ui/editor/inspector/inspector_view.h"
 #include "ui/editor/preview/preview_view.h"
@@ -104,6 +105,11 @@ void DocumentView::setInspectorShown(bool shown) {
 
 void DocumentView::showExportPanel() {
     auto* panel = new ExportPanel(document_, preview_->currentMatrix(), window());
+    panel->open();
+}
+
+void DocumentView::showBatchExportPanel() {
+    auto* panel = new BatchExportPanel(document_, window());
     panel->open();
 }
 

@@ -35,6 +35,9 @@ class DocumentView : public QWidget {
     // sheet only says so.
     void showExportPanel();
 
+    // Opens the batch sheet over the window; it needs no symbol, only the document's style.
+    void showBatchExportPanel();
+
     // The Edit menu's Copy: the symbol while the preview's canvas has the keyboard focus,
     // otherwise the ordinary copy of whichever control has it (the selected text of a field).
     void copy();

@@ -1,5 +1,7 @@
 #include "ui/widgets/fonts.h"
 
+#include <QFontDatabase>
+
 namespace vostrel {
 
 QFont scaledFont(const QFont& base, qreal factor) {
@@ -11,6 +13,16 @@ QFont scaledFont(const QFont& base, qreal factor) {
 QFont scaledFont(const QFont& base, qreal factor, QFont::Weight weight) {
     QFont font = scaledFont(base, factor);
     font.setWeight(weight);
+    return font;
+}
+
+QFont headlineFont(const QFont& base) {
+    return scaledFont(base, 1.25, QFont::DemiBold);
+}
+
+QFont monospacedFont(const QFont& base, qreal factor) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(base.pointSizeF() * factor);
     return font;
 }
 

@@ -11,4 +11,11 @@ inline constexpr qreal captionScale = 0.85;
 QFont scaledFont(const QFont& base, qreal factor);
 QFont scaledFont(const QFont& base, qreal factor, QFont::Weight weight);
 
+// The title of a sheet: a quarter larger than `base`, semibold.
+QFont headlineFont(const QFont& base);
+
+// The system's fixed-pitch font at `factor` times the size of `base`, for paths, file names and
+// typed lists whose columns should line up.
+QFont monospacedFont(const QFont& base, qreal factor = 1.0);
+
 }  // namespace vostrel

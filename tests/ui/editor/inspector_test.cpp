@@ -303,3 +303,29 @@ TEST(Inspector, LabelsAreNeverCutAtAnyCommonFontSize) {
     }
     QApplication::setFont(original);
 }
+
+TEST(Inspector, ALogoThatCannotBeReadShowsItsBrokenState) {
+    Inspector inspector;
+    QTest::mouseClick(inspector.control("Add Vostrel logo"), Qt::LeftButton);
+    auto* thumbnail = inspector.control<QAbstractButton>("Replace logo image");
+    const auto brokenNote = [&] {
+        for (auto* label : inspector.view.findChildren<QLabel*>()) {
+            if (label->text().startsWith("This image cannot be read")) return label;
+        }
+        return static_cast<QLabel*>(nullptr);
+    };
+    ASSERT_TRUE(brokenNote());
+    EXPECT_FALSE(brokenNote()->isVisible());
+    EXPECT_TRUE(thumbnail->accessibleDescription().isEmpty());
+
+    // A file may carry any bytes as its logo, for example a picture cut short.
+    inspector.setStyle([](QRStyle& style) { style.logoOverlay->imageData.truncate(40); });
+    EXPECT_TRUE(brokenNote()->isVisible());
+    EXPECT_EQ(thumbnail->accessibleDescription(),
+              "The image cannot be read and is left out of the code");
+
+    inspector.undo.undo();
+    EXPECT_FALSE(inspector.document.style().logoOverlay);
+    QTest::mouseClick(inspector.control("Add Vostrel logo"), Qt::LeftButton);
+    EXPECT_FALSE(brokenNote()->isVisible());
+}

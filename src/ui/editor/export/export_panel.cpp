@@ -25,7 +25,7 @@ constexpr int customSegment = int(sizePresets.size());
 
 QLabel* makeTitle(const QString& text) {
     auto* title = new QLabel(text);
-    title->setFont(scaledFont(title->font(), 1.25, QFont::DemiBold));
+    title->setFont(headlineFont(title->font()));
     return title;
 }
 

@@ -76,7 +76,7 @@ void savePNG(const ModuleMatrix& matrix, const QRStyle& style, qint64 size, QWid
 
 void saveSVG(const ModuleMatrix& matrix, const QRStyle& style, QWidget* parent) {
     askWhereToSave(parent, QStringLiteral("image/svg+xml"), QStringLiteral("qrcode.svg"),
-                   svgDocument(matrix, style).toUtf8());
+                   svgDocumentUtf8(matrix, style));
 }
 
 }  // namespace vostrel

@@ -120,6 +120,9 @@ void LogoThumbnailButton::showLogo(const LogoOverlay& logo) {
     if (logo.imageData == imageData_) return;
     imageData_ = logo.imageData;
     picture_ = {};  // scaled at the next paint, for the screen it is on
+    broken_ = cachedLogoImage(imageData_).isNull();
+    setAccessibleDescription(broken_ ? tr("The image cannot be read and is left out of the code")
+                                     : QString());
     update();
 }
 
@@ -135,6 +138,11 @@ void LogoThumbnailButton::paintEvent(QPaintEvent*) {
 
     const qreal ratio = devicePixelRatioF();
     const QRectF inner = frame.adjusted(8, 8, -8, -8);
+    if (broken_) {
+        symbolIcon(QStringLiteral("exclamationmark.triangle"))
+            .paint(&painter, inner.adjusted(8, 8, -8, -8).toRect());
+        return;
+    }
     if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
         const QImage image = cachedLogoImage(imageData_);
         if (image.isNull()) return;
@@ -151,6 +159,9 @@ void LogoThumbnailButton::paintEvent(QPaintEvent*) {
 LogoSettings::LogoSettings(QWidget* parent)
     : QWidget(parent),
       thumbnail_(new LogoThumbnailButton),
+      brokenNote_(makeCaption(tr("This image cannot be read, so the code is drawn without it. "
+                                 "Click the picture to choose another."),
+                              0.8)),
       size_(new PercentSliderRow(tr("Size"), 0.1, 0.3, {tr("Logo size"), {}})),
       padding_(new PercentSliderRow(tr("Padding"), 0.0, 0.5, {tr("Logo padding"), {}})),
       plate_(makeToggle(tr("Background"))),
@@ -161,6 +172,9 @@ LogoSettings::LogoSettings(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
     layout->addWidget(makeHeader());
+    brokenNote_->setWordWrap(true);
+    brokenNote_->setVisible(false);
+    layout->addWidget(brokenNote_);
     layout->addWidget(size_);
     layout->addWidget(makeShapeChips());
     layout->addWidget(padding_);
@@ -242,6 +256,7 @@ QWidget* LogoSettings::makePlateRow() {
 
 void LogoSettings::showLogo(const LogoOverlay& logo) {
     thumbnail_->showLogo(logo);
+    brokenNote_->setVisible(thumbnail_->isBroken());
     size_->setValue(logo.sizePercent);
     padding_->setValue(logo.padding);
     for (int i = 0; i < shapes_.size(); ++i) shapes_[i]->setChecked(i == int(logo.shape));

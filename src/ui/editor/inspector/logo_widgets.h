@@ -7,6 +7,7 @@
 #include "render/logo_overlay.h"
 
 class QCheckBox;
+class QLabel;
 
 namespace vostrel {
 
@@ -42,6 +43,9 @@ class LogoThumbnailButton : public QAbstractButton {
     explicit LogoThumbnailButton(QWidget* parent = nullptr);
 
     void showLogo(const LogoOverlay& logo);
+    // The logo's data is no picture that can be read: a warning sign stands in for it, and the
+    // symbol is drawn without a logo.
+    bool isBroken() const { return broken_; }
     QSize sizeHint() const override { return QSize(edge, edge); }
 
     static constexpr int edge = 60;
@@ -53,6 +57,7 @@ class LogoThumbnailButton : public QAbstractButton {
     QByteArray imageData_;
     QPixmap picture_;
     std::optional<CodableColor> plate_;
+    bool broken_ = false;
 };
 
 // The settings of a present logo: the thumbnail (click to replace), remove, the note on error
@@ -78,6 +83,7 @@ class LogoSettings : public QWidget {
     QWidget* makePlateRow();
 
     LogoThumbnailButton* thumbnail_;
+    QLabel* brokenNote_;
     PercentSliderRow* size_;
     QList<ChoiceChip*> shapes_;
     PercentSliderRow* padding_;
