@@ -1,7 +1,6 @@
 #include "batch/batch_item_writer.h"
 
 #include <QFile>
-#include <QtConcurrent/QtConcurrentRun>
 #include <filesystem>
 #include <system_error>
 
@@ -53,13 +52,8 @@ BatchItemFile batchItemBytes(const BatchJob& job, const QRContent& item) {
     if (payload.isEmpty()) return {};
     const MatrixResult matrix = QREngine::makeMatrix(payload, job.level);
     if (!matrix) return {};
-    // The file is made while the picture is read back; only a code that reads is kept.
-    QFuture<bool> reads;
-    if (job.config.verifyReading)
-        reads = QtConcurrent::run([&] { return readsBack(job, *matrix, payload); });
-    std::optional<QByteArray> bytes = fileBytes(job, *matrix);
-    if (job.config.verifyReading && !reads.result()) return {std::nullopt, true};
-    return {std::move(bytes), false};
+    if (job.config.verifyReading && !readsBack(job, *matrix, payload)) return {std::nullopt, true};
+    return {fileBytes(job, *matrix), false};
 }
 
 QString batchItemFileName(const BatchJob& job, const QRContent& item, qsizetype index) {

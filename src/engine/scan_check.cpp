@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include "render/qr_module_renderer.h"
@@ -108,6 +109,14 @@ QList<ReadingTask> readingTasks(const QImage& exported, const QImage& small, dou
     return tasks;
 }
 
+// The readings' own threads. A check may itself run on a pool's thread (a batch item, a
+// QtConcurrent::run); waiting there for readings queued behind it on that same pool would wait
+// for ever once every thread of the pool waits so.
+QThreadPool& readerThreads() {
+    static QThreadPool pool;
+    return pool;
+}
+
 ScanVerdict verdictOf(const QList<ScanReading>& readings) {
     const auto read = std::count_if(readings.begin(), readings.end(), [](const ScanReading& r) {
         return r.outcome == ScanReading::Outcome::read;
@@ -182,7 +191,8 @@ std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRSty
         return stop() ? ScanReading{task.reader, task.picture, 0, {}} : readingOf(task, payload);
     };
     ScanCheckResult result;
-    result.readings = QtConcurrent::blockingMapped<QList<ScanReading>>(tasks, read);
+    result.readings =
+        QtConcurrent::blockingMapped<QList<ScanReading>>(&readerThreads(), tasks, read);
     if (stop()) return std::nullopt;
     result.verdict = verdictOf(result.readings);
     return result;
