@@ -21,6 +21,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev python3-qrcode
   # headless GUI, screenshots and SVG rendering in tests
   xvfb xauth fonts-dejavu-core librsvg2-bin qt6-qpa-plugins
+  # the GLU tessellator that triangulates the caps of extruded 3D shapes
+  libglu1-mesa-dev
+  # Mesa's software OpenGL, with which the 3D tests draw under Xvfb
+  libgl1-mesa-dri
 )
 
 missing=()

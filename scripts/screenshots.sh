@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Pictures of the document window for every example document, of the batch sheet at each of its
-# screens, and of the welcome window (at four times of day) and the About window (on an ordinary
-# day and on the birthday), in light and dark palettes, under a virtual X server: out/screenshots/<name>[-dark].png. Safe to rerun.
+# screens, of the welcome window (at four times of day), the About window (on an ordinary day and
+# on the birthday) and the library window (without a folder, with an empty one, and showing
+# examples/), in light and dark palettes, under a virtual X server:
+# out/screenshots/<name>[-dark].png. Safe to rerun.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -33,4 +35,20 @@ shoot out/screenshots/about.png --window about
 shoot out/screenshots/about-dark.png --window about --dark
 shoot out/screenshots/about-birthday.png --window about --birthday
 shoot out/screenshots/about-birthday-dark.png --window about --birthday --dark
+# The library remembers its folder in the settings: each picture gets settings of its own.
+library_shot() {
+  local settings
+  settings=$(mktemp -d)
+  xvfb-run -a -s "-screen 0 1600x1000x24" \
+    env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$settings" "$tool" "$@" --window library
+  rm -rf "$settings"
+}
+empty_folder=$(mktemp -d)
+for dark in "" --dark; do
+  suffix=${dark:+-dark}
+  library_shot "out/screenshots/library-no-folder$suffix.png" $dark
+  library_shot "out/screenshots/library-empty$suffix.png" --library-folder "$empty_folder" $dark
+  library_shot "out/screenshots/library$suffix.png" --library-folder "$PWD/examples" $dark
+done
+rmdir "$empty_folder"
 echo "Screenshots in $(pwd)/out/screenshots/"

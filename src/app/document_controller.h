@@ -46,6 +46,10 @@ class DocumentController : public QObject {
     // Vostrel" (the update check); add them before the first window opens.
     void addHelpAction(QAction* action) { helpActions_ << action; }
     const QList<QAction*>& helpActions() const { return helpActions_; }
+    // Application-wide commands of every window's Window menu (the library); their shortcuts
+    // work in every window of the application, add them before the first window opens.
+    void addWindowAction(QAction* action) { windowActions_ << action; }
+    const QList<QAction*>& windowActions() const { return windowActions_; }
     QList<DocumentWindow*> windows() const;
     RecentFiles* recentFiles() const { return recentFiles_; }
     WindowRegistry* windowRegistry() const { return windowRegistry_; }
@@ -67,6 +71,7 @@ class DocumentController : public QObject {
     WindowRegistry* windowRegistry_;
     QList<QPointer<DocumentWindow>> windows_;
     QList<QAction*> helpActions_;
+    QList<QAction*> windowActions_;
     bool quitting_ = false;
 };
 

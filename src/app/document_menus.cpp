@@ -13,6 +13,7 @@
 #include "app/standard_shortcuts.h"
 #include "app/window_registry.h"
 #include "ui/editor/document_view.h"
+#include "ui/library/library_view.h"
 #include "ui/widgets/icons.h"
 
 namespace vostrel {
@@ -59,9 +60,7 @@ ExportActions makeExportActions(DocumentWindow* window) {
     return {exportPanel, batchExport};
 }
 
-void buildFileMenu(DocumentWindow* window, DocumentController* controller,
-                   const ExportActions& exports) {
-    QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
+void addNewAndOpen(QMenu* file, QWidget* window, DocumentController* controller) {
     QObject::connect(
         addAction(file, QObject::tr("&New"), QKeySequence::New, QStringLiteral("Ctrl+N")),
         &QAction::triggered, controller, [controller] { controller->newDocument(); });
@@ -69,6 +68,22 @@ void buildFileMenu(DocumentWindow* window, DocumentController* controller,
         addAction(file, QObject::tr("&Open…"), QKeySequence::Open, QStringLiteral("Ctrl+O")),
         &QAction::triggered, window,
         [window, controller] { controller->chooseFileToOpen(window); });
+}
+
+void addCloseAndQuit(QMenu* file, QWidget* window, DocumentController* controller) {
+    QObject::connect(
+        addAction(file, QObject::tr("&Close"), QKeySequence::Close, QStringLiteral("Ctrl+W")),
+        &QAction::triggered, window, &QWidget::close);
+    QAction* quit =
+        addAction(file, QObject::tr("&Quit"), QKeySequence::Quit, QStringLiteral("Ctrl+Q"));
+    quit->setMenuRole(QAction::QuitRole);
+    QObject::connect(quit, &QAction::triggered, controller, &DocumentController::quit);
+}
+
+void buildFileMenu(DocumentWindow* window, DocumentController* controller,
+                   const ExportActions& exports) {
+    QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
+    addNewAndOpen(file, window, controller);
     QMenu* recent = file->addMenu(QObject::tr("Open &Recent"));
     QObject::connect(recent, &QMenu::aboutToShow, recent,
                      [recent, controller] { fillRecentMenu(recent, controller); });
@@ -84,13 +99,7 @@ void buildFileMenu(DocumentWindow* window, DocumentController* controller,
     file->addAction(exports.exportPanel);
     file->addAction(exports.batchExport);
     file->addSeparator();
-    QObject::connect(
-        addAction(file, QObject::tr("&Close"), QKeySequence::Close, QStringLiteral("Ctrl+W")),
-        &QAction::triggered, window, &QWidget::close);
-    QAction* quit =
-        addAction(file, QObject::tr("&Quit"), QKeySequence::Quit, QStringLiteral("Ctrl+Q"));
-    quit->setMenuRole(QAction::QuitRole);
-    QObject::connect(quit, &QAction::triggered, controller, &DocumentController::quit);
+    addCloseAndQuit(file, window, controller);
 }
 
 void buildEditMenu(DocumentWindow* window) {
@@ -181,7 +190,20 @@ void buildDocumentMenus(DocumentWindow* window, DocumentController* controller) 
     buildFileMenu(window, controller, exports);
     buildEditMenu(window);
     buildViewMenu(window, exports);
+    addWindowMenu(window->menuBar(), controller);
     buildHelpMenu(window, controller);
+}
+
+void buildLibraryMenus(LibraryView* window, DocumentController* controller) {
+    QMenu* file = window->menuBar()->addMenu(QObject::tr("&File"));
+    addNewAndOpen(file, window, controller);
+    file->addSeparator();
+    addCloseAndQuit(file, window, controller);
+    addWindowMenu(window->menuBar(), controller);
+}
+
+void addWindowMenu(QMenuBar* menuBar, DocumentController* controller) {
+    menuBar->addMenu(QObject::tr("&Window"))->addActions(controller->windowActions());
 }
 
 }  // namespace vostrel

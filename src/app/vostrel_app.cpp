@@ -1,17 +1,21 @@
 #include "app/vostrel_app.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QScreen>
 
 #include "app/build_info.h"
 #include "app/document_controller.h"
+#include "app/document_menus.h"
 #include "app/document_window.h"
 #include "app/recent_files.h"
 #include "app/update_command.h"
 #include "app/window_registry.h"
 #include "companions/updater.h"
+#include "document/library_view_model.h"
 #include "ui/about/about_view.h"
+#include "ui/library/library_view.h"
 #include "ui/welcome/welcome_view.h"
 #include "ui/widgets/icons.h"
 
@@ -21,6 +25,7 @@ namespace {
 
 const QString welcomeId = QStringLiteral("welcome");
 const QString aboutId = QStringLiteral("about");
+const QString libraryId = QStringLiteral("library");
 
 void centreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -38,8 +43,12 @@ VostrelApp::VostrelApp(QObject* parent)
       windows_(new WindowRegistry(this)),
       documents_(new DocumentController(recentFiles_, windows_, this)),
       updater_(new Updater(this)),
-      updateCommand_(new UpdateCommand(updater_, this)) {
+      updateCommand_(new UpdateCommand(updater_, this)),
+      libraryAction_(new QAction(tr("Library"), this)) {
     documents_->addHelpAction(updateCommand_->action());
+    libraryAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
+    connect(libraryAction_, &QAction::triggered, windows_, [this] { windows_->show(libraryId); });
+    documents_->addWindowAction(libraryAction_);
     // Queued: the welcome window leaves once the document window is on screen, not just before,
     // so the desktop never shows a moment with no window of ours.
     connect(
@@ -69,6 +78,14 @@ ApplicationInfo VostrelApp::applicationInfo() {
 void VostrelApp::registerWindows() {
     windows_->registerWindow(welcomeId, [this] { return makeWelcomeWindow(); });
     windows_->registerWindow(aboutId, [this] { return makeAboutWindow(); });
+    windows_->registerWindow(libraryId, [this] { return makeLibraryWindow(); });
+}
+
+// Windows without a menu bar still answer the Window menu's shortcuts, and offer its commands
+// on a right click, so the library is as near from the welcome window as from a document.
+void VostrelApp::addWindowCommands(QWidget* window) {
+    window->addActions(documents_->windowActions());
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QWidget* VostrelApp::makeWelcomeWindow() {
@@ -87,14 +104,26 @@ QWidget* VostrelApp::makeWelcomeWindow() {
     };
     actions.recentPaths = [this] { return recentFiles_->paths(); };
     auto* welcome = new WelcomeView(std::move(actions));
+    addWindowCommands(welcome);
     centreOnScreen(welcome);
     return welcome;
 }
 
 QWidget* VostrelApp::makeAboutWindow() {
     auto* about = new AboutView(applicationInfo(), loadReleaseNotes(), currentOccasions());
+    addWindowCommands(about);
     centreOnScreen(about);
     return about;
+}
+
+QWidget* VostrelApp::makeLibraryWindow() {
+    auto* library = new LibraryView(new LibraryViewModel);
+    buildLibraryMenus(library, documents_);
+    connect(library, &LibraryView::openRequested, documents_,
+            [this](const QString& path) { documents_->openFile(path); });
+    library->resize(900, 640);
+    centreOnScreen(library);
+    return library;
 }
 
 void VostrelApp::launch(const QStringList& files) {

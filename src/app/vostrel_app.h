@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+class QAction;
+
 namespace vostrel {
 
 class DocumentController;
@@ -13,8 +15,8 @@ class WindowRegistry;
 struct ApplicationInfo;
 
 // The application as a whole: its identity (name, icon, desktop file), the windows addressed by
-// identifier ("welcome", "about"), the recent-documents list, the document controller, the
-// update check, and what shows at launch.
+// identifier ("welcome", "about", "library"), the recent-documents list, the document controller,
+// the update check, and what shows at launch.
 class VostrelApp : public QObject {
     Q_OBJECT
 
@@ -35,17 +37,22 @@ class VostrelApp : public QObject {
     WindowRegistry* windows() const { return windows_; }
     Updater* updater() const { return updater_; }
     UpdateCommand* updateCommand() const { return updateCommand_; }
+    // "Library" (Ctrl+Shift+L): shows the library window, from any window of the application.
+    QAction* libraryAction() const { return libraryAction_; }
 
   private:
     void registerWindows();
     QWidget* makeWelcomeWindow();
     QWidget* makeAboutWindow();
+    QWidget* makeLibraryWindow();
+    void addWindowCommands(QWidget* window);
 
     RecentFiles* recentFiles_;
     WindowRegistry* windows_;
     DocumentController* documents_;
     Updater* updater_;
     UpdateCommand* updateCommand_;
+    QAction* libraryAction_;
 };
 
 }  // namespace vostrel

@@ -4,7 +4,9 @@
 #include "batch/batch_item_source.h"
 #include "batch/batch_items.h"
 #include "cli/commands.h"
+#include "cli/symbol.h"
 #include "cli/terminal_progress_bar.h"
+#include "common/quoted_value.h"
 #include "export/png_data.h"
 
 namespace vostrel::cli {
@@ -18,7 +20,7 @@ CliResult<T> choice(const CommandLine& line, const QString& option,
     for (const auto& [name, item] : choices) {
         if (value == QLatin1StringView(name)) return item;
     }
-    return usageFailure(QStringLiteral("unknown %1 '%2'").arg(option, value));
+    return usageFailure(QStringLiteral("unknown %1 %2").arg(option, quotedValue(value)));
 }
 
 template <class T>
@@ -34,9 +36,9 @@ CliResult<int> pngSize(const CommandLine& line) {
     const int size = text.toInt(&isNumber);
     if (isNumber && size >= 1 && size <= maximumPngSize) return size;
     return usageFailure(
-        QStringLiteral("--size must be a whole number of pixels from 1 to %1, not '%2'")
+        QStringLiteral("--size must be a whole number of pixels from 1 to %1, not %2")
             .arg(maximumPngSize)
-            .arg(text));
+            .arg(quotedValue(text)));
 }
 
 CliFailure failureOf(const BatchError& error) {
@@ -63,7 +65,7 @@ int printSummary(const BatchResult& result) {
 CliResult<BatchOptions> batchOptions(const CommandLine& line) {
     if (!line.positionals.isEmpty()) {
         return usageFailure(
-            QStringLiteral("unexpected argument '%1'").arg(line.positionals.front()));
+            QStringLiteral("unexpected argument %1").arg(quotedValue(line.positionals.front())));
     }
     for (const char* option : {"--kind", "--input", "--out"}) {
         if (line.value(QLatin1StringView(option)).isEmpty())
@@ -102,6 +104,7 @@ int runBatchCommand(const BatchOptions& options) {
         const auto document = loadDocument(options.styleDocument);
         if (!document) return report(document.error());
         style = document->style;
+        noteUnreadableLogo(style, options.styleDocument);
         level = document->exportSettings.correctionLevel;
     }
     auto text = readBatchInputText(options.inputPath);

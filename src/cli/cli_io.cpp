@@ -6,15 +6,27 @@
 #include <cstring>
 
 #include "common/atomic_write.h"
+#include "common/quoted_value.h"
 #include "document/document_file.h"
 
 namespace vostrel::cli {
 
+namespace {
+
+// A subject (usually a path from the command line) as it is, unless it holds characters that
+// must not reach the terminal raw: then quoted and escaped.
+QString shownSubject(const QString& subject) {
+    const QString quoted = quotedValue(subject);
+    return quoted == u'\'' + subject + u'\'' ? subject : quoted;
+}
+
+}  // namespace
+
 int report(const CliFailure& failure) {
-    const QString line =
-        failure.subject.isEmpty()
-            ? QStringLiteral("vostrel-cli: %1\n").arg(failure.reason)
-            : QStringLiteral("vostrel-cli: %1: %2\n").arg(failure.subject, failure.reason);
+    const QString line = failure.subject.isEmpty()
+                             ? QStringLiteral("vostrel-cli: %1\n").arg(failure.reason)
+                             : QStringLiteral("vostrel-cli: %1: %2\n")
+                                   .arg(shownSubject(failure.subject), failure.reason);
     std::fputs(line.toLocal8Bit().constData(), stderr);
     if (failure.status == ExitStatus::usage) std::fputs("Try 'vostrel-cli --help'.\n", stderr);
     return int(failure.status);
@@ -31,7 +43,8 @@ int usageError(const QString& reason) {
 CliResult<QString> onlyPositional(const CommandLine& line) {
     if (line.positionals.isEmpty()) return usageFailure(QStringLiteral("no document given"));
     if (line.positionals.size() > 1) {
-        return usageFailure(QStringLiteral("unexpected argument '%1'").arg(line.positionals[1]));
+        return usageFailure(
+            QStringLiteral("unexpected argument %1").arg(quotedValue(line.positionals[1])));
     }
     return line.positionals.front();
 }

@@ -2,13 +2,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/document_controller.h"
 #include "app/document_window.h"
@@ -18,7 +21,10 @@
 #include "app/window_registry.h"
 #include "companions/update_check_result.h"
 #include "document/document_file.h"
+#include "document/library_view_model.h"
 #include "ui/about/about_view.h"
+#include "ui/library/library_grid.h"
+#include "ui/library/library_view.h"
 #include "ui/welcome/recent_documents_list.h"
 #include "ui/welcome/welcome_view.h"
 
@@ -78,14 +84,49 @@ QMessageBox* waitForMessageBox() {
     return box;
 }
 
-QAction* helpAction(QMainWindow* window, const QString& text) {
+QAction* menuAction(QMainWindow* window, const QString& menu, const QString& text) {
     for (QAction* action : window->menuBar()->actions()) {
-        if (action->text() != "&Help") continue;
+        if (action->text() != menu) continue;
         for (QAction* item : action->menu()->actions()) {
             if (item->text() == text) return item;
         }
     }
     return nullptr;
+}
+
+QAction* helpAction(QMainWindow* window, const QString& text) {
+    return menuAction(window, "&Help", text);
+}
+
+void pressLibraryShortcut(QWidget* window) {
+    window->activateWindow();
+    (void)QTest::qWaitForWindowActive(window);
+    QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// What the context menu of a right click in the window's corner offers.
+QStringList rightClickMenu(QWidget* window) {
+    QStringList offered;
+    QTimer::singleShot(0, window, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        for (QAction* action : menu->actions()) offered << action->text();
+        menu->close();
+    });
+    const QPoint corner(8, 8);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, corner, window->mapToGlobal(corner));
+    QApplication::sendEvent(window, &rightClick);
+    return offered;
+}
+
+// Double-clicks the library's first tile once the folder has been read.
+void openFirstTile(LibraryView* library) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !library->model()->isLoading(); }, 20000));
+    LibraryGrid* grid = library->grid();
+    grid->doItemsLayout();
+    const QPoint tile = grid->visualRect(grid->model()->index(0, 0)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, tile);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, tile);
 }
 
 }  // namespace
@@ -183,6 +224,40 @@ TEST(HelpMenu, AboutShowsOneWindowAndTheUpdateCommandFollowsTheUpdater) {
     ASSERT_TRUE(result);
     EXPECT_EQ(result->text(), UpdateCheckResult::noFeed().message());
     EXPECT_TRUE(check->isEnabled());
+}
+
+TEST(LibraryWindow, OneLibraryOpensFromEveryWindowAndItsTilesOpenDocuments) {
+    Launched launched;
+    const QString poster = launched.savedDocument("poster.vostrel");
+    QSettings().setValue(LibraryViewModel::folderSettingKey, launched.dir.path());
+    launched.app->launch({});
+    QPointer<WelcomeView> welcome = launched.welcome();
+    EXPECT_EQ(rightClickMenu(welcome), QStringList({"Library"}));
+    pressLibraryShortcut(welcome);
+    ASSERT_EQ(visible<LibraryView>().size(), 1);
+    LibraryView* library = visible<LibraryView>()[0];
+    EXPECT_EQ(library->windowTitle(), "Library");
+    EXPECT_EQ(launched.app->windows()->window("library"), library);
+
+    // Opening goes through the document controller: a second double click raises the window.
+    openFirstTile(library);
+    openFirstTile(library);
+    QTest::qWait(0);
+    ASSERT_EQ(visible<DocumentWindow>().size(), 1);
+    DocumentWindow* document = visible<DocumentWindow>()[0];
+    EXPECT_EQ(document->filePath(), poster);
+    EXPECT_FALSE(welcome && welcome->isVisible());
+
+    QAction* fromMenu = menuAction(document, "&Window", "Library");
+    ASSERT_TRUE(fromMenu);
+    EXPECT_EQ(fromMenu->shortcut(), QKeySequence("Ctrl+Shift+L"));
+    library->close();
+    QTest::qWait(0);
+    pressLibraryShortcut(document);
+    EXPECT_EQ(visible<LibraryView>().size(), 1);
+    fromMenu->trigger();
+    EXPECT_EQ(visible<LibraryView>().size(), 1);
+    QSettings().remove(LibraryViewModel::folderSettingKey);
 }
 
 TEST(UpdateCommand, OnlyANewerVersionOffersItsPage) {

@@ -146,5 +146,13 @@ TEST(CliErrors, HelpAndVersionGoToStandardOutput) {
     EXPECT_EQ(runCli({"--version"}).out, "vostrel-cli " VOSTREL_VERSION "\n");
 }
 
+// A file name is repeated as it is, unless it would send control characters to the terminal.
+TEST(CliErrors, FileNamesWithControlCharactersAreEscaped) {
+    const testing::CliRun run = runCli({"payload", "red\x1b[31m.vostrel"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith("vostrel-cli: 'red\\u{001B}[31m.vostrel': "))
+        << run.err.toStdString();
+}
+
 }  // namespace
 }  // namespace vostrel

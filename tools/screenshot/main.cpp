@@ -4,17 +4,22 @@
 //   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector] [--export-sheet]
 //                      [--batch-sheet input|contact|contacts|progress|summary]
 //   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday]
+//   vostrel-screenshot OUT.png --window library [--library-folder DIR] [--dark]
 //
 // The welcome window greets by the local time: set TZ to see another time of day.
 //
 // With --export-sheet the picture is of the export sheet opened over the window; with
 // --batch-sheet SCREEN of the batch sheet at one of its screens: input, contact (before a CSV),
 // contacts (with an imported CSV), progress or summary.
+//
+// --library-folder stores DIR as the remembered library folder in the application settings; run
+// with XDG_CONFIG_HOME pointing elsewhere to keep your own.
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QPalette>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -24,6 +29,7 @@
 #include "app/window_registry.h"
 #include "batch_sheet_shot.h"
 #include "companions/occasion.h"
+#include "document/library_view_model.h"
 #include "ui/about/about_view.h"
 #include "ui/editor/document_view.h"
 
@@ -70,6 +76,13 @@ QWidget* windowToShoot(vostrel::VostrelApp& app, const QCommandLineParser& parse
         if (parser.isSet("birthday")) return birthdayAbout();
         return app.windows()->show(QStringLiteral("about"));
     }
+    if (kind == "library") {
+        if (parser.isSet("library-folder")) {
+            QSettings().setValue(QLatin1String(vostrel::LibraryViewModel::folderSettingKey),
+                                 parser.value("library-folder"));
+        }
+        return app.windows()->show(QStringLiteral("library"));
+    }
     if (kind == "welcome") {
         app.launch({});
         return app.windows()->window(QStringLiteral("welcome"));
@@ -93,7 +106,9 @@ int main(int argc, char** argv) {
     parser.addOption({"size", "window size", "WxH", "1180x720"});
     parser.addOption({"dark", "use a dark palette"});
     parser.addOption({"hide-inspector", "hide the inspector column"});
-    parser.addOption({"window", "which window: document, welcome or about", "kind", "document"});
+    parser.addOption(
+        {"window", "which window: document, welcome, about or library", "kind", "document"});
+    parser.addOption({"library-folder", "the library window's folder", "dir"});
     parser.addOption({"birthday", "the About window on the mascot's birthday"});
     parser.addOption({"export-sheet", "open the export sheet and picture it instead"});
     parser.addOption({"font-size", "the application font's size in points", "points"});

@@ -12,6 +12,7 @@
 #include "ui/welcome/recent_documents_list.h"
 #include "ui/welcome/welcome_scenery.h"
 #include "ui/welcome/welcome_view.h"
+#include "ui/widgets/button_styles.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/palette_colors.h"
@@ -19,14 +20,6 @@
 namespace vostrel {
 
 namespace {
-
-QString rgba(QColor color, qreal alpha) {
-    return QStringLiteral("rgba(%1, %2, %3, %4)")
-        .arg(color.red())
-        .arg(color.green())
-        .arg(color.blue())
-        .arg(int(alpha * 255));
-}
 
 QLabel* makeQuipBubble(const QPalette& palette) {
     auto* label = new QLabel;
@@ -37,26 +30,9 @@ QLabel* makeQuipBubble(const QPalette& palette) {
     label->setMinimumHeight(58);
     label->setStyleSheet(QStringLiteral("QLabel#quip { background: %1; color: %2; "
                                         "border-radius: 16px; padding: 12px 18px; }")
-                             .arg(rgba(palette.color(QPalette::Window), 0.84),
+                             .arg(cssRgba(palette.color(QPalette::Window), 0.84),
                                   palette.color(QPalette::WindowText).name()));
     return label;
-}
-
-// The filled button of the window's main action, in the application's green.
-void makeProminent(QPushButton* button) {
-    const QPalette palette = button->palette();
-    const QColor accent = accentColor(palette);
-    const bool dark = isDarkPalette(palette);
-    const QColor ink = dark ? QColor(0x08, 0x21, 0x0f) : QColor(Qt::white);
-    button->setIcon(symbolIcon(QStringLiteral("plus"), ink));
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { background: %1; color: %2; border: none; "
-                       "border-radius: 10px; padding: 10px 18px; font-weight: 600; }"
-                       "QPushButton:hover { background: %3; }"
-                       "QPushButton:pressed { background: %4; }"
-                       "QPushButton:focus { border: 2px solid %5; }")
-            .arg(accent.name(), ink.name(), accent.lighter(dark ? 112 : 118).name(),
-                 accent.darker(115).name(), rgba(palette.color(QPalette::WindowText), 0.35)));
 }
 
 void makeBordered(QPushButton* button) {
@@ -69,8 +45,8 @@ void makeBordered(QPushButton* button) {
                                          "QPushButton:hover { background: %3; }"
                                          "QPushButton:pressed { background: %4; }"
                                          "QPushButton:focus { border: 2px solid %5; }")
-                              .arg(ink.name(), rgba(ink, 0.22), rgba(ink, 0.05), rgba(ink, 0.1),
-                                   rgba(accentColor(palette), 0.8)));
+                              .arg(ink.name(), cssRgba(ink, 0.22), cssRgba(ink, 0.05),
+                                   cssRgba(ink, 0.1), cssRgba(accentColor(palette), 0.8)));
 }
 
 // The action area: a card of the window colour. It is opaque: at 90 % the meadow's gradients
@@ -160,7 +136,7 @@ QWidget* WelcomeView::buildActionArea() {
     column->addSpacing(22);
 
     auto* startFresh = new QPushButton(tr("Start fresh"));
-    makeProminent(startFresh);
+    makeProminent(startFresh, QStringLiteral("plus"));
     startFresh_ = startFresh;
     connect(startFresh, &QPushButton::clicked, this, [this] {
         if (actions_.startFresh) actions_.startFresh();

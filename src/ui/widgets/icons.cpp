@@ -53,6 +53,7 @@ constexpr SymbolEntry symbolTable[] = {
     {"folder", "folder"},
     {"square.grid.2x2", "view-grid"},
     {"qrcode", ""},
+    {"trash", "edit-delete"},
     {"tablecells", "x-office-spreadsheet"},
     {"checkmark.circle.fill", "emblem-default"},
     // welcome and About windows

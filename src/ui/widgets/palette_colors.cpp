@@ -9,6 +9,11 @@ QColor withAlpha(QColor color, float alpha) {
     return color;
 }
 
+QColor tertiaryLabelColor(const QPalette& palette) {
+    const QColor secondary = palette.color(QPalette::PlaceholderText);
+    return withAlpha(secondary, secondary.alphaF() * 0.6f);
+}
+
 void paintTintedCard(QPainter& painter, const QRectF& rect, const QColor& tint, qreal radius) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -33,6 +38,10 @@ QColor cyanColor(const QPalette& palette) {
 
 QColor warningColor(const QPalette& palette) {
     return isDarkPalette(palette) ? QColor(0xff, 0xd6, 0x0a) : QColor(0xc9, 0x8a, 0x00);
+}
+
+QColor destructiveColor(const QPalette& palette) {
+    return isDarkPalette(palette) ? QColor(0xff, 0x5c, 0x52) : QColor(0xc9, 0x2a, 0x2a);
 }
 
 QColor successColor(const QPalette& palette) {

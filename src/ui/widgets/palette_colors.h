@@ -14,6 +14,12 @@ QColor accentColor(const QPalette& palette);
 QColor cyanColor(const QPalette& palette);
 QColor warningColor(const QPalette& palette);
 QColor successColor(const QPalette& palette);
+// For commands that destroy something, such as Delete.
+QColor destructiveColor(const QPalette& palette);
+
+// A step quieter than the placeholder colour, which secondary labels use: for large decorative
+// symbols and small print.
+QColor tertiaryLabelColor(const QPalette& palette);
 
 // The colour at another opacity (0 transparent, 1 opaque).
 QColor withAlpha(QColor color, float alpha);

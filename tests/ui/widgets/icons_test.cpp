@@ -78,6 +78,7 @@ TEST(SymbolIconTest, KnowsEverySymbolTheInterfaceShows) {
                                "folder",
                                "square.grid.2x2",
                                "qrcode",
+                               "trash",
                                "tablecells",
                                "checkmark.circle.fill",
                                "sun.horizon",

@@ -1,0 +1,303 @@
+#include "render3d/scene_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "render3d/scene_shaders.h"
+#include "scene3d/box_mesh.h"
+
+namespace vostrel {
+
+namespace {
+
+constexpr int floatsPerInstance = 16 + 9;
+
+bool isTransparent(const Material& material) {
+    if (const auto* unlit = std::get_if<UnlitMaterial>(&material)) {
+        return unlit->transparent || unlit->tint.w() < 1.0f;
+    }
+    return std::get<SimpleMaterial>(material).color.w() < 1.0f;
+}
+
+// Rounding steps (per 45°) for a box whose corner radius spans `radiusPixels` on screen: the
+// fewest whose chords stay within half a pixel of the true curve. Corners of a pixel or two need
+// none: the plain box differs from them by less than a pixel and has a tenth of the triangles.
+int roundingStepsFor(float radiusPixels) {
+    constexpr float tolerancePixels = 0.5f;
+    if (!(radiusPixels > 1.75f)) return 0;
+    const float chordAngle = 2.0f * std::acos(1.0f - tolerancePixels / radiusPixels);
+    const int segmentsPerQuarter = int(std::ceil(float(M_PI) / 2.0f / chordAngle));
+    return std::min(defaultBoxRoundingSteps, (segmentsPerQuarter + 1) / 2);
+}
+
+}  // namespace
+
+struct SceneRenderer::GpuMesh {
+    MeshHandle source;  // the scene's mesh, kept alive so that its address stays a valid key
+    MeshHandle mesh;    // the mesh drawn: the source or a coarser remake of it
+    unsigned vertexArray = 0;
+    unsigned vertexBuffer = 0;
+    unsigned indexBuffer = 0;
+    bool used = true;
+};
+
+struct SceneRenderer::Frame {
+    QMatrix4x4 viewProjection;
+    QVector3D cameraPosition;
+    float pixelsPerUnitAtOne = 0.0f;  // screen pixels per scene unit at distance 1
+};
+
+SceneRenderer::SceneRenderer() = default;
+
+SceneRenderer::~SceneRenderer() = default;
+
+bool SceneRenderer::initialize(QString* error) {
+    gl_.initializeOpenGLFunctions();
+    program_ = std::make_unique<QOpenGLShaderProgram>();
+    const bool built =
+        program_->addShaderFromSourceCode(QOpenGLShader::Vertex, SceneShaders::vertex) &&
+        program_->addShaderFromSourceCode(QOpenGLShader::Fragment, SceneShaders::fragment) &&
+        program_->link();
+    if (!built) {
+        if (error) *error = program_->log();
+        program_.reset();
+        return false;
+    }
+    gl_.glGenBuffers(1, &instanceBuffer_);
+    return true;
+}
+
+void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& background) {
+    gl_.glViewport(0, 0, pixels.width(), pixels.height());
+    gl_.glClearColor(background.redF(), background.greenF(), background.blueF(),
+                     background.alphaF());
+    gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const SceneSnapshot snapshot = SceneSnapshot::of(root);
+    if (!program_ || !snapshot.camera || pixels.isEmpty()) return;
+    const Frame frame = frameFor(snapshot, pixels);
+    program_->bind();
+    program_->setUniformValue("viewProjection", frame.viewProjection);
+    program_->setUniformValue("cameraPosition", frame.cameraPosition);
+    program_->setUniformValue("picture", 0);
+    setLights(snapshot);
+    drawGroups(snapshot, frame);
+    gl_.glBindVertexArray(0);
+    program_->release();
+    evictUnused();
+}
+
+SceneRenderer::Frame SceneRenderer::frameFor(const SceneSnapshot& snapshot, QSize pixels) {
+    const SceneCamera& camera = *snapshot.camera;
+    const QMatrix4x4 view = camera.worldMatrix.inverted();
+    // Near and far planes hug the scene so the depth buffer keeps its precision where the models
+    // are; a logo plate only 0.02 above its backing must still win.
+    float nearest = camera.lens.near;
+    float farthest = std::isfinite(camera.lens.far) ? camera.lens.far : 1.0e4f;
+    if (!snapshot.worldBounds.empty) {
+        float closest = farthest;
+        float deepest = 0.0f;
+        for (const QVector3D& corner : snapshot.worldBounds.corners()) {
+            const float depth = -view.map(corner).z();
+            closest = std::min(closest, depth);
+            deepest = std::max(deepest, depth);
+        }
+        nearest = std::max(nearest, closest * 0.5f);
+        farthest = std::min(farthest, deepest * 2.0f + 1.0f);
+    }
+    const float fov = camera.lens.fieldOfViewInDegrees;
+    QMatrix4x4 projection;
+    projection.perspective(fov, float(pixels.width()) / float(pixels.height()), nearest,
+                           std::max(farthest, nearest * 2.0f));
+    const float tanHalf = std::tan(qDegreesToRadians(fov) / 2.0f);
+    return {projection * view, camera.worldMatrix.map(QVector3D()),
+            float(pixels.height()) / (2.0f * tanHalf)};
+}
+
+void SceneRenderer::drawGroups(const SceneSnapshot& snapshot, const Frame& frame) {
+    gl_.glEnable(GL_DEPTH_TEST);
+    gl_.glEnable(GL_CULL_FACE);
+    gl_.glDisable(GL_BLEND);
+    gl_.glDepthMask(GL_TRUE);
+    std::vector<const DrawGroup*> transparent;
+    for (const DrawGroup& group : snapshot.groups) {
+        if (isTransparent(*group.material)) {
+            transparent.push_back(&group);
+        } else {
+            drawGroup(group, frame);
+        }
+    }
+    const auto distanceOf = [&](const DrawGroup* group) {
+        return (frame.cameraPosition - group->worldMatrices.front().map(QVector3D())).length();
+    };
+    std::stable_sort(transparent.begin(), transparent.end(),
+                     [&](auto* a, auto* b) { return distanceOf(a) > distanceOf(b); });
+    gl_.glEnable(GL_BLEND);
+    gl_.glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    gl_.glDepthMask(GL_FALSE);
+    for (const DrawGroup* group : transparent) drawGroup(*group, frame);
+    gl_.glDepthMask(GL_TRUE);
+    gl_.glDisable(GL_BLEND);
+}
+
+void SceneRenderer::setLights(const SceneSnapshot& snapshot) {
+    const int count = std::min(int(snapshot.lights.size()), SceneShaders::maxLights);
+    program_->setUniformValue("lightCount", count);
+    program_->setUniformValue("ambient", 0.3f * snapshot.environmentWeight);
+    for (int i = 0; i < count; ++i) {
+        const SceneLight& light = snapshot.lights[size_t(i)];
+        const auto name = [i](const char* field) {
+            return QByteArray(field) + '[' + QByteArray::number(i) + ']';
+        };
+        program_->setUniformValue(name("lightPosition").constData(), light.position);
+        program_->setUniformValue(name("lightDirection").constData(), light.direction);
+        program_->setUniformValue(
+            name("lightRadiance").constData(),
+            light.color * (light.intensity / SceneShaders::fullStrengthIntensity));
+        const float cosInner = std::cos(qDegreesToRadians(light.innerAngleInDegrees));
+        const float cosOuter = std::cos(qDegreesToRadians(light.outerAngleInDegrees));
+        program_->setUniformValue(name("lightSpot").constData(),
+                                  QVector4D(light.isSpot ? 1.0f : 0.0f, cosInner, cosOuter,
+                                            std::max(light.attenuationRadius, 1e-3f)));
+    }
+}
+
+void SceneRenderer::drawGroup(const DrawGroup& group, const Frame& frame) {
+    int steps = -1;
+    if (group.mesh->box && group.mesh->box->cornerRadius > 0.0f) {
+        const QVector3D at = group.worldMatrices.front().map(QVector3D());
+        const float distance = std::max((frame.cameraPosition - at).length(), 1e-3f);
+        steps =
+            roundingStepsFor(group.mesh->box->cornerRadius * frame.pixelsPerUnitAtOne / distance);
+    }
+    GpuMesh& mesh = gpuMesh(group.mesh, steps);
+    setMaterial(*group.material, *mesh.mesh);
+
+    instanceData_.clear();
+    instanceData_.reserve(group.worldMatrices.size() * floatsPerInstance);
+    for (const QMatrix4x4& world : group.worldMatrices) {
+        instanceData_.insert(instanceData_.end(), world.constData(), world.constData() + 16);
+        const QMatrix3x3 normal = world.normalMatrix();
+        instanceData_.insert(instanceData_.end(), normal.constData(), normal.constData() + 9);
+    }
+    gl_.glBindVertexArray(mesh.vertexArray);
+    gl_.glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+    gl_.glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(instanceData_.size() * sizeof(float)),
+                     instanceData_.data(), GL_STREAM_DRAW);
+    gl_.glDrawElementsInstanced(GL_TRIANGLES, GLsizei(mesh.mesh->indices.size()), GL_UNSIGNED_INT,
+                                nullptr, GLsizei(group.worldMatrices.size()));
+}
+
+void SceneRenderer::setMaterial(const Material& material, const Mesh& mesh) {
+    const Bounds& box = mesh.bounds;
+    program_->setUniformValue(
+        "textureFrame", QVector4D(box.min.x(), box.max.y(), std::max(box.extents().x(), 1e-6f),
+                                  std::max(box.extents().y(), 1e-6f)));
+    if (const auto* simple = std::get_if<SimpleMaterial>(&material)) {
+        program_->setUniformValue("lit", true);
+        program_->setUniformValue("textured", false);
+        program_->setUniformValue("baseColor", simple->color);
+        program_->setUniformValue("roughness", simple->roughness);
+        program_->setUniformValue("metallic", simple->isMetallic ? 1.0f : 0.0f);
+        return;
+    }
+    const auto& unlit = std::get<UnlitMaterial>(material);
+    QVector4D tint = unlit.tint;
+    if (unlit.transparent) tint.setW(tint.w() * unlit.opacity);
+    program_->setUniformValue("lit", false);
+    program_->setUniformValue("baseColor", tint);
+    QOpenGLTexture* texture = unlit.texture ? gpuTexture(unlit.texture) : nullptr;
+    program_->setUniformValue("textured", texture != nullptr);
+    if (texture) texture->bind(0);
+}
+
+SceneRenderer::GpuMesh& SceneRenderer::gpuMesh(const MeshHandle& source, int roundingSteps) {
+    std::unique_ptr<GpuMesh>& slot = meshes_[{source.get(), roundingSteps}];
+    if (slot) {
+        slot->used = true;
+        return *slot;
+    }
+    slot = std::make_unique<GpuMesh>();
+    slot->source = source;
+    slot->mesh = roundingSteps < 0 ? source
+                                   : generateBox(source->box->size,
+                                                 roundingSteps > 0 ? source->box->cornerRadius : 0,
+                                                 std::max(roundingSteps, 1));
+    upload(*slot);
+    return *slot;
+}
+
+void SceneRenderer::upload(GpuMesh& gpu) {
+    const Mesh& mesh = *gpu.mesh;
+    gl_.glGenVertexArrays(1, &gpu.vertexArray);
+    gl_.glBindVertexArray(gpu.vertexArray);
+    gl_.glGenBuffers(1, &gpu.vertexBuffer);
+    gl_.glBindBuffer(GL_ARRAY_BUFFER, gpu.vertexBuffer);
+    gl_.glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(mesh.vertices.size() * sizeof(MeshVertex)),
+                     mesh.vertices.data(), GL_STATIC_DRAW);
+    gl_.glEnableVertexAttribArray(0);
+    gl_.glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex), nullptr);
+    gl_.glEnableVertexAttribArray(1);
+    gl_.glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+                              reinterpret_cast<void*>(sizeof(QVector3D)));
+    gl_.glGenBuffers(1, &gpu.indexBuffer);
+    gl_.glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gpu.indexBuffer);
+    gl_.glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                     GLsizeiptr(mesh.indices.size() * sizeof(std::uint32_t)), mesh.indices.data(),
+                     GL_STATIC_DRAW);
+    gl_.glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
+    const GLsizei stride = floatsPerInstance * sizeof(float);
+    for (int column = 0; column < 4; ++column) {
+        gl_.glEnableVertexAttribArray(2 + column);
+        gl_.glVertexAttribPointer(2 + column, 4, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<void*>(column * 4 * sizeof(float)));
+        gl_.glVertexAttribDivisor(2 + column, 1);
+    }
+    for (int column = 0; column < 3; ++column) {
+        gl_.glEnableVertexAttribArray(6 + column);
+        gl_.glVertexAttribPointer(6 + column, 3, GL_FLOAT, GL_FALSE, stride,
+                                  reinterpret_cast<void*>((16 + column * 3) * sizeof(float)));
+        gl_.glVertexAttribDivisor(6 + column, 1);
+    }
+}
+
+QOpenGLTexture* SceneRenderer::gpuTexture(const TextureHandle& texture) {
+    auto& entry = textures_[texture.get()];
+    texturesUsed_[texture.get()] = true;
+    if (!entry.second) {
+        entry.first = texture;
+        entry.second =
+            std::make_unique<QOpenGLTexture>(texture->image, QOpenGLTexture::GenerateMipMaps);
+        entry.second->setMinificationFilter(QOpenGLTexture::LinearMipMapLinear);
+        entry.second->setMagnificationFilter(QOpenGLTexture::Linear);
+        entry.second->setWrapMode(QOpenGLTexture::ClampToEdge);
+    }
+    return entry.second.get();
+}
+
+void SceneRenderer::evictUnused() {
+    for (auto it = meshes_.begin(); it != meshes_.end();) {
+        GpuMesh& mesh = *it->second;
+        if (mesh.used) {
+            mesh.used = false;
+            ++it;
+            continue;
+        }
+        gl_.glDeleteVertexArrays(1, &mesh.vertexArray);
+        gl_.glDeleteBuffers(1, &mesh.vertexBuffer);
+        gl_.glDeleteBuffers(1, &mesh.indexBuffer);
+        it = meshes_.erase(it);
+    }
+    std::erase_if(textures_, [&](const auto& entry) { return !texturesUsed_[entry.first]; });
+    texturesUsed_.clear();
+}
+
+void SceneRenderer::releaseResources() {
+    for (auto& [key, mesh] : meshes_) mesh->used = false;
+    texturesUsed_.clear();
+    evictUnused();
+    if (instanceBuffer_) gl_.glDeleteBuffers(1, &instanceBuffer_);
+    instanceBuffer_ = 0;
+    program_.reset();
+}
+
+}  // namespace vostrel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QColor>
+#include <QOpenGLExtraFunctions>
+#include <QOpenGLShaderProgram>
+#include <QOpenGLTexture>
+#include <QSize>
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+#include "render3d/scene_snapshot.h"
+#include "scene3d/entity.h"
+
+namespace vostrel {
+
+// Draws an entity tree from its first camera with OpenGL 3.3 core: one instanced draw per mesh
+// and material, opaque models first, then transparent ones back to front without writing depth.
+// Rounded boxes whose corners cover only a pixel or two are drawn with fewer rounding steps.
+// GPU copies of meshes and textures are kept while frames use them and released otherwise.
+//
+// Every call needs the same current context: the one in which initialize() succeeded.
+class SceneRenderer {
+  public:
+    SceneRenderer();
+    ~SceneRenderer();
+    SceneRenderer(const SceneRenderer&) = delete;
+    SceneRenderer& operator=(const SceneRenderer&) = delete;
+
+    // Compiles the shaders; false (with the log in `error`) when the context cannot run them.
+    bool initialize(QString* error = nullptr);
+
+    // Clears the bound framebuffer to `background` and draws the scene into `pixels`. A tree
+    // without a camera gives the background alone.
+    void render(const Entity& root, QSize pixels, const QColor& background);
+
+    // Frees every GPU object; call with the context current before it goes away.
+    void releaseResources();
+
+  private:
+    struct GpuMesh;
+    struct Frame;
+
+    static Frame frameFor(const SceneSnapshot& snapshot, QSize pixels);
+    void drawGroups(const SceneSnapshot& snapshot, const Frame& frame);
+    void drawGroup(const DrawGroup& group, const Frame& frame);
+    GpuMesh& gpuMesh(const MeshHandle& mesh, int roundingSteps);
+    void upload(GpuMesh& gpu);
+    QOpenGLTexture* gpuTexture(const TextureHandle& texture);
+    void setMaterial(const Material& material, const Mesh& mesh);
+    void setLights(const SceneSnapshot& snapshot);
+    void evictUnused();
+
+    QOpenGLExtraFunctions gl_;
+    std::unique_ptr<QOpenGLShaderProgram> program_;
+    unsigned instanceBuffer_ = 0;
+    std::map<std::pair<const Mesh*, int>, std::unique_ptr<GpuMesh>> meshes_;
+    std::unordered_map<const Texture*, std::pair<TextureHandle, std::unique_ptr<QOpenGLTexture>>>
+        textures_;
+    std::unordered_map<const Texture*, bool> texturesUsed_;
+    std::vector<float> instanceData_;
+};
+
+}  // namespace vostrel
