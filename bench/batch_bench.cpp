@@ -69,6 +69,25 @@ void batch_1000_urls_png1024(benchmark::State& state) {
     reportFilesPerSecond(state, 1000);
 }
 
+// The same run with and without reading every picture back first (--verify); budget: at most
+// 1.6 times the time without.
+void batch_200_urls_png1024(benchmark::State& state) {
+    const QList<QRContent> items = webAddresses(200);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto folder = std::make_unique<QTemporaryDir>();
+        BatchConfig config = configInto(*folder, ExportFormat::png);
+        config.verifyReading = state.range(0) != 0;
+        state.ResumeTiming();
+        const BatchOutcome outcome = runBatch(items, config);
+        if (!outcome || outcome->generatedCount != 200) state.SkipWithError("files missing");
+        state.PauseTiming();
+        folder.reset();
+        state.ResumeTiming();
+    }
+    reportFilesPerSecond(state, 200);
+}
+
 // The CSV is parsed and mapped inside the timed part, as the command line does.
 void batch_1000_contacts_csv_svg(benchmark::State& state) {
     const QString csv = contactsCsv(1000);
@@ -126,6 +145,12 @@ void batch_10000_urls_png1024_memory(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(batch_1000_urls_png1024)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(batch_200_urls_png1024)
+    ->ArgName("verify")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(batch_1000_contacts_csv_svg)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(batch_10000_urls_png1024_memory)
     ->Unit(benchmark::kMillisecond)

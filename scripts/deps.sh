@@ -13,6 +13,8 @@ packages=(
   qt6-wayland qt6-image-formats-plugins
   # QR symbol generator and decoder
   libqrcodegencpp-dev libzxing-dev
+  # a second, independent decoder for the scan check, and zbarimg for reading exports by hand
+  libzbar-dev zbar-tools
   # PNG encoding (fast zlib settings) and compression
   zlib1g-dev
   # tests and benchmarks; python3-qrcode is the peer that scripts/bench-peers.sh times a batch against

@@ -7,6 +7,7 @@
 #include "batch/batch_file_name.h"
 #include "common/atomic_write.h"
 #include "engine/qr_engine.h"
+#include "engine/scan_check.h"
 #include "export/png_data.h"
 #include "export/svg_document.h"
 
@@ -23,6 +24,16 @@ QString baseName(const BatchJob& job, const QRContent& item, qsizetype index) {
     return batchFileBaseName(item, index);
 }
 
+std::optional<QByteArray> fileBytes(const BatchJob& job, const ModuleMatrix& matrix) {
+    if (job.config.format == ExportFormat::svg) return svgDocument(matrix, job.style).toUtf8();
+    return pngData(matrix, job.style, job.config.pngSize);
+}
+
+bool readsBack(const BatchJob& job, const ModuleMatrix& matrix, const QString& payload) {
+    const auto scan = checkScan(matrix, job.style, job.config.pngSize, payload.toUtf8());
+    return scan && scan->passed();
+}
+
 }  // namespace
 
 Expected<void, BatchError> makeDestinationFolder(const QString& folder) {
@@ -36,13 +47,17 @@ Expected<void, BatchError> makeDestinationFolder(const QString& folder) {
     return {};
 }
 
-std::optional<QByteArray> batchItemBytes(const BatchJob& job, const QRContent& item) {
+BatchItemFile batchItemBytes(const BatchJob& job, const QRContent& item) {
     const QString payload = item.payload();
-    if (payload.isEmpty()) return std::nullopt;
+    if (payload.isEmpty()) return {};
     const MatrixResult matrix = QREngine::makeMatrix(payload, job.level);
-    if (!matrix) return std::nullopt;
-    if (job.config.format == ExportFormat::svg) return svgDocument(*matrix, job.style).toUtf8();
-    return pngData(*matrix, job.style, job.config.pngSize);
+    if (!matrix) return {};
+    if (job.config.verifyReading && !readsBack(job, *matrix, payload)) return {std::nullopt, true};
+    return {fileBytes(job, *matrix), false};
+}
+
+QString batchItemFileName(const BatchJob& job, const QRContent& item, qsizetype index) {
+    return numberedFileName(baseName(job, item, index), rawValue(job.config.format), 1);
 }
 
 BatchWriteOutcome writeBatchItem(const BatchJob& job, const QRContent& item, qsizetype index,

@@ -25,9 +25,19 @@ struct BatchJob {
 // Makes the folder and any missing parents; an existing folder is fine.
 Expected<void, BatchError> makeDestinationFolder(const QString& folder);
 
-// The file of `item`: payload, matrix and picture (PNG) or text (SVG); nothing when the item is
-// skipped (empty payload, no symbol at this level, no picture). Safe on any thread.
-std::optional<QByteArray> batchItemBytes(const BatchJob& job, const QRContent& item);
+// What an item makes: its file's bytes, or none when it is skipped (empty payload, no symbol at
+// this level, no picture) or, in a run that verifies, when its code may not scan.
+struct BatchItemFile {
+    std::optional<QByteArray> bytes;
+    bool unreadable = false;  // read back first and found wanting; no file is written
+};
+
+// The file of `item`: payload, matrix and picture (PNG) or text (SVG), the PNG picture read back
+// first when the run verifies (as its PNG for SVG). Safe on any thread.
+BatchItemFile batchItemBytes(const BatchJob& job, const QRContent& item);
+
+// The name the file of `item`, the run's item at zero-based `index`, takes when it is free.
+QString batchItemFileName(const BatchJob& job, const QRContent& item, qsizetype index);
 
 // The name of the file written, or the write error that ends the run.
 using BatchWriteOutcome = Expected<QString, BatchError>;

@@ -31,6 +31,9 @@ struct BatchConfig {
     int pngSize = 1024;                       // edge in pixels; ignored for SVG
     NamingScheme namingScheme = NamingScheme::contentBased;
     QUrl destinationURL;  // a local folder; made with its parents when missing
+    // Read every picture back (the scan check, at pngSize also for SVG) before writing it; a
+    // code that may not scan is not written but named in the result.
+    bool verifyReading = false;
 
     bool operator==(const BatchConfig&) const = default;
 };
@@ -51,6 +54,8 @@ struct BatchResult {
     qsizetype skippedCount = 0;
     QStringList fileNames;  // the written names in order
     QUrl destinationURL;
+    // With verifyReading: the names of the files left out because their code may not scan.
+    QStringList unreadableNames = {};
 
     bool operator==(const BatchResult&) const = default;
 };

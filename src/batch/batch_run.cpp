@@ -38,7 +38,7 @@ void BatchRun::startItems() {
             itemsEnded_ = true;
             return;
         }
-        auto* bytes = new QFutureWatcher<std::optional<QByteArray>>(this);
+        auto* bytes = new QFutureWatcher<BatchItemFile>(this);
         connect(bytes, &QFutureWatcherBase::finished, this, &BatchRun::advance);
         bytes->setFuture(QtConcurrent::run(
             &executor_, [job = job_, item = *item] { return batchItemBytes(*job, item); }));
@@ -53,22 +53,28 @@ void BatchRun::advance() {
     while (!making_.empty() && making_.front().bytes->isFinished()) {
         Making oldest = std::move(making_.front());
         making_.pop_front();
-        const std::optional<QByteArray> bytes = oldest.bytes->result();
+        const BatchItemFile file = oldest.bytes->result();
         delete oldest.bytes;
         startItems();
-        if (!bytes) {
+        if (file.unreadable) {
+            unreadableNames_.append(batchItemFileName(*job_, oldest.item, oldest.index));
+            continue;
+        }
+        if (!file.bytes) {
             ++skippedCount_;
             continue;
         }
         writing_ = true;
         writeWatcher_.setFuture(QtConcurrent::run(
-            &executor_, [job = job_, item = std::move(oldest.item), index = oldest.index,
-                         bytes = *bytes] { return writeBatchItem(*job, item, index, bytes); }));
+            &executor_,
+            [job = job_, item = std::move(oldest.item), index = oldest.index, bytes = *file.bytes] {
+                return writeBatchItem(*job, item, index, bytes);
+            }));
         return;
     }
     if (making_.empty() && itemsEnded_) {
-        finish(
-            BatchResult{fileNames_.size(), skippedCount_, fileNames_, job_->config.destinationURL});
+        finish(BatchResult{fileNames_.size(), skippedCount_, fileNames_,
+                           job_->config.destinationURL, unreadableNames_});
     }
 }
 

@@ -29,7 +29,7 @@ class BatchRun : public QObject {
     struct Making {
         QRContent item;
         qsizetype index;
-        QFutureWatcher<std::optional<QByteArray>>* bytes;  // owned by the run
+        QFutureWatcher<BatchItemFile>* bytes;  // owned by the run
     };
 
     void folderMade();
@@ -56,6 +56,7 @@ class BatchRun : public QObject {
     qsizetype started_ = 0;
     QStringList fileNames_;
     qsizetype skippedCount_ = 0;
+    QStringList unreadableNames_;
 };
 
 }  // namespace vostrel

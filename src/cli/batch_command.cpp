@@ -49,7 +49,15 @@ int printSummary(const BatchResult& result) {
     QString text = QStringLiteral("%1 QR codes generated\n").arg(result.generatedCount);
     if (result.skippedCount > 0)
         text += QStringLiteral("%1 items skipped\n").arg(result.skippedCount);
-    return printOrReport(text.toUtf8());
+    if (!result.unreadableNames.isEmpty()) {
+        text += QStringLiteral("%1 QR codes not written because they may not scan:\n")
+                    .arg(result.unreadableNames.size());
+        for (const QString& name : result.unreadableNames)
+            text += QStringLiteral("  ") + name + u'\n';
+    }
+    const int status = printOrReport(text.toUtf8());
+    if (status != 0 || result.unreadableNames.isEmpty()) return status;
+    return int(ExitStatus::unreadable);
 }
 
 }  // namespace
@@ -85,7 +93,8 @@ CliResult<BatchOptions> batchOptions(const CommandLine& line) {
                         line.value(QStringLiteral("--style")),
                         *format,
                         *size,
-                        *naming};
+                        *naming,
+                        line.has(QStringLiteral("--verify"))};
 }
 
 int runBatchCommand(const BatchOptions& options) {
@@ -102,7 +111,7 @@ int runBatchCommand(const BatchOptions& options) {
     if (!text) return report(failureOf(text.error()));
 
     const BatchConfig config{options.format, options.size, options.naming,
-                             QUrl::fromLocalFile(options.outputFolder)};
+                             QUrl::fromLocalFile(options.outputFolder), options.verify};
     TerminalProgressBar progressBar;
     BatchEngine engine;
     const QFuture<BatchOutcome> run =

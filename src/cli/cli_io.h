@@ -13,7 +13,8 @@ enum class ExitStatus : int {
     success = 0,
     fileError = 1,  // a document could not be read or decoded, or an output could not be written
     usage = 2,
-    noSymbol = 3,  // empty payload, or too much data for a QR code at that level
+    noSymbol = 3,    // empty payload, or too much data for a QR code at that level
+    unreadable = 4,  // the scan check could not read the code back with every reader
 };
 
 // A failure to report on standard error as "vostrel-cli: SUBJECT: REASON".

@@ -22,6 +22,7 @@ int runPayload(const CommandLine& line);
 int runMatrix(const CommandLine& line);
 int runExport(const CommandLine& line);
 int runWarnings(const CommandLine& line);
+int runVerify(const CommandLine& line);
 int runNew(const CommandLine& line);
 int runBatch(const CommandLine& line);
 

@@ -4,6 +4,7 @@
 
 #include "cli/cli_io.h"
 #include "cli/commands.h"
+#include "cli/scan_report.h"
 #include "cli/symbol.h"
 #include "common/quoted_value.h"
 #include "engine/scannability_checks.h"
@@ -91,6 +92,17 @@ CliResult<QByteArray> exportBytes(const CommandLine& line, const QString& target
     return std::move(*png);
 }
 
+// The symbol read back as the PNG of --size or the document's size draws it (an SVG draws the
+// same shapes), before anything is written.
+CliResult<void> verifiedSymbol(const CommandLine& line, const DocumentSnapshot& document,
+                               const Symbol& symbol, const QString& doc) {
+    const auto size = pngSize(line, document);
+    if (!size) return unexpected(size.error());
+    const auto scan = checkSymbol(symbol, document.style, *size, doc);
+    if (!scan) return unexpected(scan.error());
+    return requireReading(*scan, doc);
+}
+
 }  // namespace
 
 int runPayload(const CommandLine& line) {
@@ -101,9 +113,9 @@ int runPayload(const CommandLine& line) {
 
 int runMatrix(const CommandLine& line) {
     return withDocument(line, [](const QString& doc, const DocumentSnapshot& document) {
-        const auto matrix = makeSymbol(document, doc);
-        if (!matrix) return CliResult<void>(unexpected(matrix.error()));
-        return printToStdout(matrixText(*matrix));
+        const auto symbol = makeSymbol(document, doc);
+        if (!symbol) return CliResult<void>(unexpected(symbol.error()));
+        return printToStdout(matrixText(symbol->matrix));
     });
 }
 
@@ -111,27 +123,52 @@ int runExport(const CommandLine& line) {
     const QString target = line.value(QStringLiteral("-o"));
     if (target.isEmpty()) return usageError(QStringLiteral("export needs -o OUT"));
     return withDocument(line, [&](const QString& doc, const DocumentSnapshot& document) {
-        const auto matrix = makeSymbol(document, doc);
-        if (!matrix) return CliResult<void>(unexpected(matrix.error()));
+        const auto symbol = makeSymbol(document, doc);
+        if (!symbol) return CliResult<void>(unexpected(symbol.error()));
         noteUnreadableLogo(document.style, doc);
-        const auto bytes = exportBytes(line, target, document, *matrix);
+        if (line.has(QStringLiteral("--verify"))) {
+            const auto read = verifiedSymbol(line, document, *symbol, doc);
+            if (!read) return read;
+        }
+        const auto bytes = exportBytes(line, target, document, symbol->matrix);
         if (!bytes) return CliResult<void>(unexpected(bytes.error()));
         return writeOutput(target, *bytes);
     });
 }
 
+// Exit status 3 with the engine's reason when the document makes no QR code: no warning means
+// "scans well", which a code that cannot be made does not.
 int runWarnings(const CommandLine& line) {
-    return withDocument(line, [](const QString&, const DocumentSnapshot& document) {
+    return withDocument(line, [](const QString& doc, const DocumentSnapshot& document) {
+        const auto symbol = makeSymbol(document, doc);
+        if (!symbol) return CliResult<void>(unexpected(symbol.error()));
         QByteArray text;
         for (const StyleCorrection& correction : styleCorrections(document.style))
             text += correction.message().toUtf8() + '\n';
         if (hasUnreadableLogo(document.style)) text += unreadableLogoReason.toUtf8() + '\n';
-        for (const ValidationWarning& warning :
-             evaluateWarnings(document.style, document.exportSettings.pngSize)) {
+        for (const ValidationWarning& warning : evaluateDesignWarnings(
+                 document.style, document.exportSettings.pngSize, int(symbol->matrix.size()) - 2)) {
             text += warning.message().toUtf8() + '\n';
         }
         return printToStdout(text);
     });
+}
+
+int runVerify(const CommandLine& line) {
+    bool reads = true;
+    const int status =
+        withDocument(line, [&](const QString& doc, const DocumentSnapshot& document) {
+            const auto symbol = makeSymbol(document, doc);
+            if (!symbol) return CliResult<void>(unexpected(symbol.error()));
+            const auto size = pngSize(line, document);
+            if (!size) return CliResult<void>(unexpected(size.error()));
+            const auto scan = checkSymbol(*symbol, document.style, *size, doc);
+            if (!scan) return CliResult<void>(unexpected(scan.error()));
+            reads = scan->passed();
+            return printToStdout(scanReport(*scan));
+        });
+    if (status != 0 || reads) return status;
+    return int(ExitStatus::unreadable);
 }
 
 }  // namespace vostrel::cli

@@ -25,7 +25,8 @@ int printHelp() {
         "\nDOC is a document path, or - for standard input.\n"
         "'vostrel-cli COMMAND --help' describes one command; --version prints the version.\n\n"
         "Exit status: 0 success, 1 a document could not be read or an output not written,\n"
-        "2 usage error, 3 no QR code can be made (empty content, or too much data).\n");
+        "2 usage error, 3 no QR code can be made (empty content, or too much data),\n"
+        "4 the code may not scan (verify, --verify).\n");
     return printOrReport(text.toUtf8());
 }
 

@@ -23,7 +23,7 @@ QString reasonOf(QREngineError error, CorrectionLevel level) {
 
 }  // namespace
 
-CliResult<ModuleMatrix> makeSymbol(const DocumentSnapshot& document, const QString& doc) {
+CliResult<Symbol> makeSymbol(const DocumentSnapshot& document, const QString& doc) {
     const QString payload = document.content.payload();
     if (payload.isEmpty()) {
         return unexpected(CliFailure{ExitStatus::noSymbol, doc,
@@ -33,7 +33,7 @@ CliResult<ModuleMatrix> makeSymbol(const DocumentSnapshot& document, const QStri
     MatrixResult matrix = QREngine::makeMatrix(payload, level);
     if (!matrix)
         return unexpected(CliFailure{ExitStatus::noSymbol, doc, reasonOf(matrix.error(), level)});
-    return std::move(matrix).value();
+    return Symbol{payload, std::move(matrix).value()};
 }
 
 bool hasUnreadableLogo(const QRStyle& style) {

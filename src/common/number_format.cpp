@@ -34,4 +34,12 @@ QString formatFixed(double value, int decimals) {
     return QString::fromLatin1(buffer, end - buffer);
 }
 
+// Far below a hundredth, far above the error of a decimal fraction held in binary.
+constexpr double binaryNoise = 1e-9;
+
+int wholePercent(double value) {
+    if (!std::isfinite(value)) return 0;
+    return int(std::trunc(value * 100.0 + std::copysign(binaryNoise, value)));
+}
+
 }  // namespace vostrel

@@ -15,4 +15,9 @@ QString formatShortest(double value);
 // "nan", "inf" and "-inf".
 QString formatFixed(double value, int decimals);
 
+// The whole percentage a fraction shows as: value × 100 truncated toward zero, so 0.445 reads
+// 44%. Fractions that are a whole percentage in decimal (0.29, which is 28.999…% in binary)
+// read as that percentage.
+int wholePercent(double value);
+
 }  // namespace vostrel

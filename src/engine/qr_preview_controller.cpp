@@ -42,7 +42,7 @@ QRPreviewController::QRPreviewController(QObject* parent) : QObject(parent) {
 QRPreviewController::~QRPreviewController() = default;
 
 void QRPreviewController::requestRender(const QRContent& content, CorrectionLevel correctionLevel) {
-    pending_ = Request{++latestSerial_, content, correctionLevel};
+    pending_ = Request{++latestSerial_, content, correctionLevel, {}};
     debounce_.start();
 }
 
@@ -54,10 +54,10 @@ std::optional<ModuleMatrix> QRPreviewController::currentMatrix(
 
 void QRPreviewController::startPendingRequest() {
     if (!pending_) return;
-    const Request request = std::move(*pending_);
+    Request request = std::move(*pending_);
     pending_.reset();
-    const QString payload = request.content.payload();
-    if (payload.isEmpty()) {
+    request.payload = request.content.payload();
+    if (request.payload.isEmpty()) {
         showMessage(emptyContentMessage);
         return;
     }
@@ -66,7 +66,7 @@ void QRPreviewController::startPendingRequest() {
         watcher->deleteLater();
         if (isLatest(request)) publish(request, watcher->result());
     });
-    watcher->setFuture(engine_.generateMatrix(payload, request.correctionLevel));
+    watcher->setFuture(engine_.generateMatrix(request.payload, request.correctionLevel));
 }
 
 void QRPreviewController::publish(const Request& request, const MatrixResult& result) {
@@ -75,6 +75,8 @@ void QRPreviewController::publish(const Request& request, const MatrixResult& re
                     failureDetail(result.error(), request.correctionLevel));
         return;
     }
+    // Before the matrix, so that whoever hears of the new matrix finds its payload.
+    renderedPayload_ = request.payload;
     setMatrix(result.value());
     setRenderedContent(request.content);
     setRenderedCorrectionLevel(request.correctionLevel);

@@ -42,6 +42,9 @@ class QRPreviewController : public QObject {
     std::optional<CorrectionLevel> renderedCorrectionLevel() const {
         return renderedCorrectionLevel_;
     }
+    // The exact payload the last matrix was made from; content such as a calendar event makes
+    // a new payload every time, so asking the content again may not give it.
+    const QString& renderedPayload() const { return renderedPayload_; }
 
     // Cancels whatever earlier request is waiting or generating and renders this one after the
     // debounce interval. Returns at once. The level is the effective one (H while the style has
@@ -64,6 +67,7 @@ class QRPreviewController : public QObject {
         quint64 serial;
         QRContent content;
         CorrectionLevel correctionLevel;
+        QString payload;
     };
 
     void startPendingRequest();
@@ -82,6 +86,7 @@ class QRPreviewController : public QObject {
     std::optional<QString> errorDetail_;
     std::optional<QRContent> renderedContent_;
     std::optional<CorrectionLevel> renderedCorrectionLevel_;
+    QString renderedPayload_;
 
     QREngine engine_;
     QTimer debounce_;

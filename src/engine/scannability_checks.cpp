@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/finder_geometry.h"
+
 namespace vostrel {
 namespace {
 
@@ -12,6 +14,10 @@ constexpr qint64 minimumQuietZoneModules = 4;
 constexpr qint64 minimumExportSize = 200;
 constexpr double largestLogoFraction = 0.25;
 constexpr qsizetype badgesShown = 2;
+constexpr double minimumPixelsPerModule = 3.0;
+constexpr double minimumFinderThickness = 0.7;
+// The plate a logo at the size limit gets with the default padding (0.25 + 2 · 0.15 · 0.25).
+constexpr double largestLogoPlateFraction = largestLogoFraction * (1.0 + 2.0 * 0.15);
 
 double linearChannel(double c) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -19,6 +25,39 @@ double linearChannel(double c) {
 
 double luminanceOf(const CodableColor& color) {
     return relativeLuminance(color.r, color.g, color.b);
+}
+
+std::optional<double> pixelsPerModule(const QRStyle& style, qint64 exportSize, int symbolSize) {
+    if (symbolSize <= 0) return std::nullopt;
+    const qint64 quietZone = std::max<qint64>(style.quietZoneModules, 0);
+    return double(exportSize) / (double(symbolSize) + 2.0 * double(quietZone));
+}
+
+// The plate's edge as a fraction of the symbol's, when the logo has a plate and is itself within
+// the size limit (beyond it, logoTooLarge already says so).
+std::optional<double> logoPlateFraction(const QRStyle& style) {
+    const auto& logo = style.logoOverlay;
+    if (!logo || !logo->backgroundColor || logo->sizePercent > largestLogoFraction)
+        return std::nullopt;
+    return logo->sizePercent * (1.0 + 2.0 * logo->padding);
+}
+
+QList<ValidationWarning> readBackWarnings(const QRStyle& style, qint64 exportSize, int symbolSize) {
+    QList<ValidationWarning> warnings;
+    if (luminanceOf(style.foreground) > luminanceOf(style.background))
+        warnings.append(ValidationWarning::lightOnDark());
+    const auto pixels = pixelsPerModule(style, exportSize, symbolSize);
+    if (pixels && *pixels < minimumPixelsPerModule)
+        warnings.append(ValidationWarning::modulesTooSmall(*pixels));
+    if (const double thickness = FinderStyle::of(style).thickness;
+        thickness < minimumFinderThickness)
+        warnings.append(ValidationWarning::thinFinderRings(thickness));
+    const auto plate = logoPlateFraction(style);
+    if (plate && *plate > largestLogoPlateFraction)
+        warnings.append(ValidationWarning::logoPlateTooLarge(*plate));
+    if (style.foreground.a < 1.0)
+        warnings.append(ValidationWarning::translucentModules(std::max(style.foreground.a, 0.0)));
+    return warnings;
 }
 
 }  // namespace
@@ -56,6 +95,11 @@ QList<ValidationWarning> evaluateWarnings(const QRStyle& style, qint64 exportSiz
         if (!logo->backgroundColor) warnings.append(ValidationWarning::logoNeedsBackground());
     }
     return warnings;
+}
+
+QList<ValidationWarning> evaluateDesignWarnings(const QRStyle& style, qint64 exportSize,
+                                                int symbolSize) {
+    return evaluateWarnings(style, exportSize) + readBackWarnings(style, exportSize, symbolSize);
 }
 
 QStringList badgeLabels(const QList<ValidationWarning>& warnings) {

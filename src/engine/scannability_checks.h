@@ -20,6 +20,16 @@ double contrastRatio(double luminanceA, double luminanceB);
 // export of 200 px or more and no logo. The payload and the matrix play no part.
 QList<ValidationWarning> evaluateWarnings(const QRStyle& style, qint64 exportSize);
 
+// evaluateWarnings, then what those six rules let through, found by reading designs back, in the
+// order of ValidationWarning::Kind: modules lighter than the background; fewer than 3 pixels per
+// module at the PNG edge (only when symbolSize, the symbol's modules per side without quiet zone,
+// is known, i.e. above 0); finder rings thinner than 0.7 modules; a logo within the 25% limit
+// whose plate with its padding spans more of the symbol's width than that limit with the default
+// 15% padding (32.5%); a foreground opacity below 1. What the preview and `vostrel-cli warnings`
+// list.
+QList<ValidationWarning> evaluateDesignWarnings(const QRStyle& style, qint64 exportSize,
+                                                int symbolSize);
+
 // The badge row: the first two labels and, when more follow, "+N more" for the rest.
 QStringList badgeLabels(const QList<ValidationWarning>& warnings);
 

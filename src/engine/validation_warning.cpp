@@ -6,6 +6,15 @@
 
 namespace vostrel {
 
+namespace {
+
+// A fraction as the inspector shows it: 0.555 is "55%".
+QString percentText(double fraction) {
+    return QString::number(wholePercent(fraction)) + u'%';
+}
+
+}  // namespace
+
 QString ValidationWarning::id() const {
     switch (kind_) {
         case Kind::lowContrast:
@@ -20,6 +29,16 @@ QString ValidationWarning::id() const {
             return QStringLiteral("logoTooLarge");
         case Kind::logoNeedsBackground:
             return QStringLiteral("logoNeedsBackground");
+        case Kind::lightOnDark:
+            return QStringLiteral("lightOnDark");
+        case Kind::modulesTooSmall:
+            return QStringLiteral("moduleSize");
+        case Kind::thinFinderRings:
+            return QStringLiteral("finderThickness");
+        case Kind::logoPlateTooLarge:
+            return QStringLiteral("logoPlateSize");
+        case Kind::translucentModules:
+            return QStringLiteral("moduleOpacity");
     }
     return {};
 }
@@ -37,6 +56,16 @@ QString ValidationWarning::badgeLabel() const {
             return QStringLiteral("Logo too large");
         case Kind::logoNeedsBackground:
             return QStringLiteral("Logo needs background");
+        case Kind::lightOnDark:
+            return QStringLiteral("Light on dark");
+        case Kind::modulesTooSmall:
+            return QStringLiteral("Tiny modules");
+        case Kind::thinFinderRings:
+            return QStringLiteral("Thin finder rings");
+        case Kind::logoPlateTooLarge:
+            return QStringLiteral("Logo plate too large");
+        case Kind::translucentModules:
+            return QStringLiteral("Faint modules");
     }
     return {};
 }
@@ -61,6 +90,22 @@ QString ValidationWarning::message() const {
         case Kind::logoNeedsBackground:
             return QStringLiteral(
                 "Logo has no background. It may be hard to see against the QR modules.");
+        case Kind::lightOnDark:
+            return QStringLiteral(
+                "Modules are lighter than the background. Most scanners only read dark modules "
+                "on a light background.");
+        case Kind::modulesTooSmall:
+            return QStringLiteral("Modules are ") + formatFixed(ratio_, 1) +
+                   QStringLiteral("px at the export size. Minimum recommended is 3px.");
+        case Kind::thinFinderRings:
+            return QStringLiteral("Finder rings are ") + percentText(ratio_) +
+                   QStringLiteral(" thick. Minimum recommended is 70%.");
+        case Kind::logoPlateTooLarge:
+            return QStringLiteral("Logo with its padding covers ") + percentText(ratio_) +
+                   QStringLiteral(" of the QR code's width. This may prevent reliable scanning.");
+        case Kind::translucentModules:
+            return QStringLiteral("Foreground opacity is ") + percentText(ratio_) +
+                   QStringLiteral(". Modules scan best fully opaque.");
     }
     return {};
 }

@@ -17,6 +17,12 @@ class ValidationWarning {
         exportSizeTooSmall,         // size: the PNG edge in pixels
         logoTooLarge,
         logoNeedsBackground,
+        // Found by reading designs back: what the six rules above let through.
+        lightOnDark,         // the modules are lighter than the background
+        modulesTooSmall,     // ratio: pixels per module at the PNG edge
+        thinFinderRings,     // ratio: finder ring wall in modules
+        logoPlateTooLarge,   // ratio: the plate's edge as a fraction of the symbol's
+        translucentModules,  // ratio: the foreground's opacity
     };
 
     static ValidationWarning lowContrast(double ratio) { return {Kind::lowContrast, ratio, 0}; }
@@ -31,15 +37,30 @@ class ValidationWarning {
     }
     static ValidationWarning logoTooLarge() { return {Kind::logoTooLarge, 0.0, 0}; }
     static ValidationWarning logoNeedsBackground() { return {Kind::logoNeedsBackground, 0.0, 0}; }
+    static ValidationWarning lightOnDark() { return {Kind::lightOnDark, 0.0, 0}; }
+    static ValidationWarning modulesTooSmall(double pixelsPerModule) {
+        return {Kind::modulesTooSmall, pixelsPerModule, 0};
+    }
+    static ValidationWarning thinFinderRings(double thickness) {
+        return {Kind::thinFinderRings, thickness, 0};
+    }
+    static ValidationWarning logoPlateTooLarge(double fraction) {
+        return {Kind::logoPlateTooLarge, fraction, 0};
+    }
+    static ValidationWarning translucentModules(double opacity) {
+        return {Kind::translucentModules, opacity, 0};
+    }
 
     Kind kind() const { return kind_; }
-    // The contrast ratio of the two contrast kinds; 0 for the others.
+    // The contrast ratio of the two contrast kinds, or the figure noted beside the kinds found by
+    // reading designs back; 0 for the others.
     double ratio() const { return ratio_; }
     // Quiet zone modules or export pixels; 0 for the other kinds.
     qint64 size() const { return size_; }
 
     // Names the kind whatever its figure, for keeping lists apart: "lowContrast", "quietZone",
-    // "gradientContrast", "exportSize", "logoTooLarge", "logoNeedsBackground".
+    // "gradientContrast", "exportSize", "logoTooLarge", "logoNeedsBackground", "lightOnDark",
+    // "moduleSize", "finderThickness", "logoPlateSize", "moduleOpacity".
     QString id() const;
     // The short badge text; both contrast kinds read "Low contrast".
     QString badgeLabel() const;

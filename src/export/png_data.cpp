@@ -1,7 +1,5 @@
 #include "export/png_data.h"
 
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
 
 #include "export/png_writer.h"
@@ -23,13 +21,8 @@ std::optional<QByteArray> pngData(const ModuleMatrix& matrix, const QRStyle& sty
     if (size < 1 || size > maximumPngSize || !isSquare(matrix)) {
         return std::nullopt;
     }
-    const int edge = static_cast<int>(size);
-    QImage image(edge, edge, QImage::Format_ARGB32_Premultiplied);
+    const QImage image = symbolPicture(matrix, style, static_cast<int>(size));
     if (image.isNull()) return std::nullopt;
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    QRModuleRenderer{matrix, style}.draw(painter, QSizeF(edge, edge));
-    painter.end();
     return encodePng(image);
 }
 

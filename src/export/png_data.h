@@ -4,14 +4,10 @@
 #include <optional>
 
 #include "engine/module_matrix.h"
+#include "render/qr_module_renderer.h"
 #include "render/qr_style.h"
 
 namespace vostrel {
-
-// The largest PNG edge made: 8192 px is a 256 MB picture, already more than print needs (69 cm at
-// 300 dpi). A mistyped size such as 200000 would otherwise ask for 160 GB; larger work is what
-// SVG is for.
-inline constexpr qint64 maximumPngSize = 8192;
 
 // The styled symbol as a PNG file of size × size pixels, 8-bit RGBA: the renderer's picture in a
 // square canvas of that many pixels, one point per pixel, on a transparent image. Nothing when

@@ -100,4 +100,14 @@ void QRModuleRenderer::paint(QPainter& painter, const QSizeF& canvas, bool allow
     painter.restore();
 }
 
+QImage symbolPicture(const ModuleMatrix& matrix, const QRStyle& style, int edge) {
+    if (edge < 1 || edge > maximumPngSize) return {};
+    QImage image(edge, edge, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) return {};
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QRModuleRenderer{matrix, style}.draw(painter, QSizeF(edge, edge));
+    return image;
+}
+
 }  // namespace vostrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QSizeF>
 #include <optional>
@@ -41,5 +42,15 @@ struct QRModuleRenderer {
 // unit = shorter side ÷ (size + 2 · quietZone), the square centred. Nothing when the canvas or
 // the total module count is empty, or the numbers are not finite.
 std::optional<ModuleFrame> fittedFrame(int size, qint64 quietZone, const QSizeF& canvas);
+
+// The largest PNG edge made: 8192 px is a 256 MB picture, already more than print needs (69 cm at
+// 300 dpi). A mistyped size such as 200000 would otherwise ask for 160 GB; larger work is what
+// SVG is for.
+inline constexpr qint64 maximumPngSize = 8192;
+
+// The picture a PNG export holds: the symbol drawn on an edge × edge canvas, one point per
+// pixel, premultiplied ARGB and transparent wherever nothing is painted. A null image when edge
+// is not from 1 to maximumPngSize or the picture cannot be allocated.
+QImage symbolPicture(const ModuleMatrix& matrix, const QRStyle& style, int edge);
 
 }  // namespace vostrel

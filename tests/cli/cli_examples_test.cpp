@@ -157,6 +157,11 @@ TEST(CliNewAndWarnings, NewDocumentsReadBackWithTheirKindAndDistinctNames) {
 TEST(CliNewAndWarnings, WarningsListTheMessagesOfAStyleThatMayNotScan) {
     QTemporaryDir dir;
     DocumentSnapshot snapshot = DocumentSnapshot::newDocument(ContentType::text);
+    // No code at all is no "scans well".
+    const testing::CliRun empty = runCli({"warnings", "-"}, *encodeDocument(snapshot));
+    EXPECT_EQ(empty.exitCode, 3);
+    EXPECT_EQ(empty.err, "vostrel-cli: -: content is empty: nothing to encode\n");
+    snapshot.content = QRContent::text(QStringLiteral("hello"));
     EXPECT_TRUE(runCli({"warnings", "-"}, *encodeDocument(snapshot)).out.isEmpty());
 
     snapshot.style.foreground = {0.5, 0.5, 0.5, 1.0};

@@ -123,3 +123,41 @@ TEST(ScannabilityChecks, AStyleFailingEveryCheckListsAllSixInOrder) {
     EXPECT_EQ(badgeLabels(warnings.mid(3)),
               (QStringList{"Low resolution", "Logo too large", "+1 more"}));
 }
+
+TEST(ScannabilityChecks, ReadBackWarningsStartAtTheirThresholds) {
+    const auto ids = [](const QRStyle& style, qint64 size, int symbolSize) {
+        QStringList names;
+        for (const ValidationWarning& warning : evaluateDesignWarnings(style, size, symbolSize))
+            names.append(warning.id());
+        return names;
+    };
+    QRStyle style;
+    // 100 modules across with the quiet zone: 300 px is 3 px per module, 250 px is not.
+    EXPECT_TRUE(ids(style, 300, 92).isEmpty());
+    EXPECT_EQ(evaluateDesignWarnings(style, 250, 92).last().message(),
+              "Modules are 2.5px at the export size. Minimum recommended is 3px.");
+    // Without a symbol the module size is unknown.
+    EXPECT_TRUE(ids(style, 250, 0).isEmpty());
+    style.finderThickness = 0.7;
+    style.logoOverlay = LogoOverlay{};
+    style.logoOverlay->sizePercent = 0.25;
+    style.logoOverlay->padding = 0.15;
+    EXPECT_TRUE(ids(style, 1024, 25).isEmpty());
+
+    style.finderThickness = 0.69;
+    style.logoOverlay->padding = 0.16;
+    style.background = grey(0.0);
+    style.foreground = {1.0, 1.0, 1.0, 0.5};
+    const QList<ValidationWarning> warnings = evaluateDesignWarnings(style, 1024, 25);
+    EXPECT_EQ(ids(style, 1024, 25),
+              (QStringList{"lightOnDark", "finderThickness", "logoPlateSize", "moduleOpacity"}));
+    EXPECT_EQ(warnings[1].message(), "Finder rings are 69% thick. Minimum recommended is 70%.");
+    EXPECT_EQ(warnings[2].message(),
+              "Logo with its padding covers 33% of the QR code's width. This may prevent reliable "
+              "scanning.");
+    EXPECT_EQ(warnings[3].message(), "Foreground opacity is 50%. Modules scan best fully opaque.");
+
+    // A logo already too large is named once, by the size check.
+    style.logoOverlay->sizePercent = 0.3;
+    EXPECT_FALSE(ids(style, 1024, 25).contains("logoPlateSize"));
+}

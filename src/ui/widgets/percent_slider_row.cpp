@@ -11,19 +11,11 @@ namespace vostrel {
 
 namespace {
 
-// Far below a hundredth, far above the error of a decimal fraction held in binary.
-constexpr double binaryNoise = 1e-9;
-
 int hundredths(double value) {
     return int(std::lround(value * 100.0));
 }
 
 }  // namespace
-
-int wholePercent(double value) {
-    if (!std::isfinite(value)) return 0;
-    return int(std::trunc(value * 100.0 + std::copysign(binaryNoise, value)));
-}
 
 PercentSliderRow::PercentSliderRow(const QString& title, double minimum, double maximum,
                                    const AccessibleText& accessible, QWidget* parent)

@@ -2,17 +2,13 @@
 
 #include <QWidget>
 
+#include "common/number_format.h"
 #include "ui/editor/forms/form_fields.h"
 
 class QLabel;
 class QSlider;
 
 namespace vostrel {
-
-// The whole percentage a fraction shows as: value × 100 truncated toward zero, so 0.445 reads
-// 44%. Fractions that are a whole percentage in decimal (0.29, which is 28.999…% in binary)
-// read as that percentage.
-int wholePercent(double value);
 
 // A titled slider over a fraction in hundredths (step 0.01) with its value beside it as a whole
 // percentage, e.g. "Corners ——o—— 44%". A value outside the range puts the slider at the nearest

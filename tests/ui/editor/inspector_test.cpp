@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include "document/document_file.h"
 #include "document/vostrel_document.h"
 #include "ui/editor/inspector/inspector_view.h"
 #include "ui/editor/preview/logo_image_chooser.h"
@@ -249,6 +250,33 @@ TEST(InspectorFormats, PercentagesTruncateAndHexRoundsHalvesAway) {
     EXPECT_EQ(wholePercent(1.0), 100);
     EXPECT_EQ(displayHex({0.5, 0.102, 1.2, 1}), "#801AFF");
     EXPECT_EQ(displayHex({-1, 0.0019, 0.002, 0}), "#000001");
+}
+
+TEST(Inspector, ErrorCorrectionPickerWritesTheFileAndGivesWayToALogo) {
+    Inspector inspector;
+    auto* picker = inspector.control<SegmentedControl>("Error correction level");
+    ASSERT_TRUE(picker);
+    EXPECT_EQ(picker->currentIndex(), 1);  // M, the default
+    QTest::mouseClick(picker->segment(2), Qt::LeftButton);
+    EXPECT_EQ(inspector.undo.count(), 0);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("level.vostrel");
+    ASSERT_TRUE(writeDocumentFile(inspector.document.snapshot(), path));
+    const auto saved = readDocumentFile(path);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->exportSettings.correctionLevel, CorrectionLevel::q);
+
+    auto* section = inspector.control("Error Correction");
+    auto* note = findByName<QLabel>(section, "Error correction set to H for logo");
+    inspector.setStyle([](QRStyle& style) { style.logoOverlay = vostrelMascotLogo(); });
+    EXPECT_EQ(picker->currentIndex(), 3);
+    EXPECT_FALSE(picker->isEnabled());
+    EXPECT_TRUE(note && note->isVisibleTo(&inspector.view));
+    // The stored level stays for when the logo goes.
+    inspector.setStyle([](QRStyle& style) { style.logoOverlay.reset(); });
+    EXPECT_EQ(picker->currentIndex(), 2);
+    EXPECT_TRUE(picker->isEnabled());
 }
 
 // Every label keeps its whole text at the inspector's usual width, from small to large fonts.

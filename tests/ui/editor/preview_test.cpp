@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -30,6 +31,7 @@
 
 using namespace vostrel;
 using vostrel::testing::chooseInFileDialog;
+using vostrel::testing::findByName;
 
 namespace {
 
@@ -109,6 +111,35 @@ TEST(PreviewBadges, AnnounceEachWarningOnceWhenItAppears) {
     ASSERT_EQ(announced.size(), 2);
     EXPECT_EQ(announced[0][0], "Quiet zone is 3 modules. Minimum recommended is 4.");
     EXPECT_EQ(announced[1][0], "Quiet zone is 2 modules. Minimum recommended is 4.");
+}
+
+// The check runs after the picture settles, off the main thread, so the badge is waited for.
+TEST(PreviewScanCheck, BadgeFollowsTheDesignAndExplainsAFailure) {
+    Preview preview;
+    QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
+    const auto labels = [&] { return preview.view.badges()->labels(); };
+    const auto waitForBadge = [&](const QString& label, bool shown) {
+        return QTest::qWaitFor([&] { return labels().contains(label) == shown; }, 10000);
+    };
+    ASSERT_TRUE(waitForBadge("Reads on 2 of 2 scanners", true));
+    EXPECT_EQ(labels(), (QStringList{"Scannable", "Reads on 2 of 2 scanners"}));
+
+    preview.setStyle([](QRStyle& style) { std::swap(style.foreground, style.background); });
+    ASSERT_TRUE(waitForBadge("Won't scan", true));
+    EXPECT_EQ(labels(), (QStringList{"Light on dark", "Won't scan"}));
+    auto* badge = findByName<QLabel>(preview.view.badges(), "Won't scan");
+    ASSERT_TRUE(badge);
+    EXPECT_TRUE(badge->accessibleDescription().startsWith(
+        "Won't scan: ZXing-cpp found no code in the exported picture (300 px)."));
+    ASSERT_EQ(announced.size(), 2);
+    EXPECT_EQ(announced[1][0], badge->accessibleDescription());
+
+    // Without a symbol there is nothing to read back.
+    preview.document.setContent(QRContent::text(QString()));
+    ASSERT_TRUE(waitForBadge("Won't scan", false));
+    preview.document.setContent(QRContent::text(QStringLiteral("hello")));
+    ASSERT_TRUE(waitForBadge("Won't scan", true));
+    EXPECT_EQ(announced.size(), 3);
 }
 
 TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndSaysSo) {

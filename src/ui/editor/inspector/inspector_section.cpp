@@ -6,6 +6,7 @@
 
 #include "document/vostrel_document.h"
 #include "ui/editor/forms/form_fields.h"
+#include "ui/widgets/icons.h"
 
 namespace vostrel {
 
@@ -32,6 +33,19 @@ void InspectorSection::editStyle(const std::function<void(QRStyle&)>& edit) {
     QRStyle style = document_->style();
     edit(style);
     document_->setStyle(style);
+}
+
+QWidget* makeLogoCorrectionNote() {
+    auto* note = new QWidget;
+    auto* row = new QHBoxLayout(note);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
+    auto* icon = new QLabel;
+    icon->setPixmap(
+        symbolIcon(QStringLiteral("info.circle")).pixmap(QSize(14, 14), note->devicePixelRatioF()));
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(makeCaption(QObject::tr("Error correction set to H for logo"), 0.8), 1);
+    return note;
 }
 
 QWidget* makeLabelledRow(const QString& label, QWidget* field, QWidget* besideLabel) {

@@ -37,6 +37,10 @@ class InspectorSection : public QWidget {
     QVBoxLayout* body_;
 };
 
+// The information row "Error correction set to H for logo" with its info symbol, where the logo
+// settings and the error-correction picker say why symbols are made at H.
+QWidget* makeLogoCorrectionNote();
+
 // A row of a label on the left and `field` on the right.
 QWidget* makeLabelledRow(const QString& label, QWidget* field, QWidget* besideLabel = nullptr);
 

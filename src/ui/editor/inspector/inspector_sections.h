@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "engine/correction_level.h"
 #include "ui/editor/inspector/inspector_section.h"
 
 class QCheckBox;
@@ -118,6 +119,25 @@ class QuietZoneSection : public InspectorSection {
 
   private:
     Stepper* stepper_;
+};
+
+// "Error Correction": the level symbols are made at, L to H, stored in the export settings as a
+// plain edit. A logo hides modules, so while there is one symbols are made at H whatever is
+// stored: the picker then shows H, is disabled and says why.
+class ErrorCorrectionSection : public InspectorSection {
+    Q_OBJECT
+
+  public:
+    explicit ErrorCorrectionSection(VostrelDocument* document, QWidget* parent = nullptr);
+
+  protected:
+    void showStyle(const QRStyle& style) override;
+
+  private:
+    void setLevel(CorrectionLevel level);
+
+    SegmentedControl* picker_;
+    QWidget* logoNote_;
 };
 
 }  // namespace vostrel

@@ -24,6 +24,7 @@ InspectorView::InspectorView(VostrelDocument* document, QUndoStack* undoStack, Q
     layout->addWidget(new LogoSection(document, undoStack));
     layout->addWidget(new GradientSection(document));
     layout->addWidget(new QuietZoneSection(document));
+    layout->addWidget(new ErrorCorrectionSection(document));
     layout->addStretch(1);
     setWidget(page);
 }

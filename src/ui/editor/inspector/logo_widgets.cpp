@@ -11,6 +11,7 @@
 
 #include "render/logo_image_cache.h"
 #include "ui/editor/forms/form_fields.h"
+#include "ui/editor/inspector/inspector_section.h"
 #include "ui/widgets/choice_chip.h"
 #include "ui/widgets/color_button.h"
 #include "ui/widgets/flow_layout.h"
@@ -212,18 +213,10 @@ QWidget* LogoSettings::makeHeader() {
     thumbnailColumn->addWidget(thumbnail_, 0, Qt::AlignHCenter);
     thumbnailColumn->addWidget(makeCaption(tr("Click to replace"), 0.75), 0, Qt::AlignHCenter);
 
-    auto* info = new QHBoxLayout;
-    info->setSpacing(4);
-    auto* infoIcon = new QLabel;
-    infoIcon->setPixmap(
-        symbolIcon(QStringLiteral("info.circle")).pixmap(QSize(14, 14), devicePixelRatioF()));
-    info->addWidget(infoIcon, 0, Qt::AlignTop);
-    info->addWidget(makeCaption(tr("Error correction set to H for logo"), 0.8), 1);
-
     auto* side = new QVBoxLayout;
     side->addWidget(remove, 0, Qt::AlignRight);
     side->addStretch(1);
-    side->addLayout(info);
+    side->addWidget(makeLogoCorrectionNote());
 
     auto* header = new QWidget;
     auto* row = new QHBoxLayout(header);

@@ -8,6 +8,7 @@
 
 #include "document/vostrel_document.h"
 #include "engine/qr_preview_controller.h"
+#include "engine/scan_check_controller.h"
 #include "engine/scannability_checks.h"
 #include "export/export_settings.h"
 #include "ui/editor/export/export_services.h"
@@ -39,7 +40,8 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
       canvas_(new SymbolCanvas),
       badges_(new WarningBadges),
       copyControl_(new CopyControl),
-      announcer_(new Announcer) {
+      announcer_(new Announcer),
+      scanCheck_(new ScanCheckController(this)) {
     placeholder_->setAccessibleName(tr("QR code preview placeholder"));
     pages_->addWidget(placeholder_);
     pages_->addWidget(message_);
@@ -58,8 +60,12 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
     connect(document_, &VostrelDocument::styleChanged, this, &PreviewView::showControllerState);
     connect(document_, &VostrelDocument::styleChanged, this, &PreviewView::showWarnings);
     connect(document_, &VostrelDocument::exportSettingsChanged, this, &PreviewView::showWarnings);
+    connect(document_, &VostrelDocument::exportSettingsChanged, this,
+            &PreviewView::requestScanCheck);
     connect(controller_, &QRPreviewController::matrixChanged, this,
             &PreviewView::showControllerState);
+    connect(controller_, &QRPreviewController::matrixChanged, this, &PreviewView::showWarnings);
+    connect(scanCheck_, &ScanCheckController::resultChanged, this, &PreviewView::showScanCheck);
     connect(controller_, &QRPreviewController::errorMessageChanged, this,
             &PreviewView::showControllerState);
     connect(controller_, &QRPreviewController::renderedContentChanged, this,
@@ -69,7 +75,8 @@ PreviewView::PreviewView(VostrelDocument* document, QRPreviewController* control
     connect(copyControl_, &CopyControl::copyClicked, this, &PreviewView::copy);
 
     setMinimumWidth(SymbolCanvas::canvasEdgeFor(minimumCardEdge) + 2 * narrowSideMargin);
-    warnings_ = evaluateWarnings(document_->style(), document_->exportSettings().pngSize);
+    // What the document holds when the window opens is shown, not announced.
+    warnings_ = evaluateDesignWarnings(document_->style(), document_->exportSettings().pngSize, 0);
     badges_->showWarnings(warnings_);
     requestRender();
     showControllerState();
@@ -110,6 +117,7 @@ void PreviewView::showControllerState() {
     }
     copyControl_->button()->setEnabled(controller_->matrix().has_value());
     badges_->setSymbolShown(controller_->matrix().has_value());
+    requestScanCheck();
 }
 
 // In a narrow window the margins beside the card give way before the card itself shrinks.
@@ -125,9 +133,31 @@ void PreviewView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
+// Every change to what the picture shows asks again; the check waits until they stop.
+void PreviewView::requestScanCheck() {
+    const auto& matrix = controller_->matrix();
+    if (!matrix) {
+        scanCheck_->clear();
+        return;
+    }
+    scanCheck_->requestCheck(*matrix, document_->style(), document_->exportSettings().pngSize,
+                             controller_->renderedPayload().toUtf8());
+}
+
+void PreviewView::showScanCheck() {
+    const std::optional<ScanCheckResult>& result = scanCheck_->result();
+    badges_->showScanCheck(result);
+    const bool failed = result && !result->passed();
+    if (failed && !scanCheckFailed_) announcer_->announce(result->message());
+    scanCheckFailed_ = failed;
+}
+
+// The module size needs the symbol; until there is one, it is left out.
 void PreviewView::showWarnings() {
+    const auto& matrix = controller_->matrix();
+    const int symbolSize = matrix ? int(matrix->size()) - 2 : 0;
     const QList<ValidationWarning> warnings =
-        evaluateWarnings(document_->style(), document_->exportSettings().pngSize);
+        evaluateDesignWarnings(document_->style(), document_->exportSettings().pngSize, symbolSize);
     if (warnings == warnings_) return;
     QStringList appeared;
     for (const ValidationWarning& warning : warnings) {

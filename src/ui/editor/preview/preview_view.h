@@ -18,6 +18,7 @@ class Announcer;
 class CopyControl;
 class PreviewPlaceholder;
 class QRPreviewController;
+class ScanCheckController;
 class SymbolCanvas;
 class VostrelDocument;
 class WarningBadges;
@@ -26,8 +27,9 @@ class WarningBadges;
 // card (or a placeholder until there is one, or the controller's message in its place), the
 // scannability badges and the copy button. Asks the window's preview controller for a new symbol
 // whenever the content or the effective correction level (H while the style has a logo)
-// changes; style changes only redraw. New warnings and copy results are announced to assistive
-// technology.
+// changes; style changes only redraw. Once the picture settles, its own scan check reads the
+// design back off the main thread and the badges show how it read. New warnings, a newly failing
+// scan check and copy results are announced to assistive technology.
 class PreviewView : public QWidget {
     Q_OBJECT
 
@@ -39,6 +41,7 @@ class PreviewView : public QWidget {
     CopyControl* copyControl() const { return copyControl_; }
     WarningBadges* badges() const { return badges_; }
     Announcer* announcer() const { return announcer_; }
+    ScanCheckController* scanCheck() const { return scanCheck_; }
 
     // The controller's matrix when it was made from the document's current content at the
     // effective level: what is shown, copied, dragged and exported.
@@ -58,6 +61,8 @@ class PreviewView : public QWidget {
     void requestRender();
     void showControllerState();
     void showWarnings();
+    void requestScanCheck();
+    void showScanCheck();
     void replaceLogo();
 
     VostrelDocument* document_;
@@ -70,7 +75,9 @@ class PreviewView : public QWidget {
     WarningBadges* badges_;
     CopyControl* copyControl_;
     Announcer* announcer_;
+    ScanCheckController* scanCheck_;
     QList<ValidationWarning> warnings_;
+    bool scanCheckFailed_ = false;
     // What the controller was last asked for, so that only a real change asks again.
     std::optional<std::pair<QRContent, CorrectionLevel>> lastRequest_;
 };

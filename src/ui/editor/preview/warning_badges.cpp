@@ -54,11 +54,16 @@ WarningBadges::WarningBadges(QWidget* parent) : QWidget(parent), layout_(new QHB
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(6);
     setAccessibleName(tr("Scannability"));
-    showWarnings({});
+    rebuild();
 }
 
 void WarningBadges::showWarnings(const QList<ValidationWarning>& warnings) {
     warnings_ = warnings;
+    rebuild();
+}
+
+void WarningBadges::showScanCheck(const std::optional<ScanCheckResult>& result) {
+    scanCheck_ = result;
     rebuild();
 }
 
@@ -73,23 +78,26 @@ void WarningBadges::rebuild() {
         delete item->widget();
         delete item;
     }
-    const QList<ValidationWarning>& warnings = warnings_;
     layout_->addStretch(1);
-    if (warnings.isEmpty() && symbolShown_) {
-        auto* badge = new Badge(tr("Scannable"), false);
-        badge->setToolTip(tr("No scannability problems found"));
-        layout_->addWidget(badge);
-    }
-    const QStringList texts = badgeLabels(warnings);
+    const bool scanFailed = scanCheck_ && !scanCheck_->passed();
+    if (warnings_.isEmpty() && symbolShown_ && !scanFailed)
+        addBadge(tr("Scannable"), false, tr("No scannability problems found"));
+    const QStringList texts = badgeLabels(warnings_);
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        auto* badge = new Badge(texts[i], true);
         // Past the warnings badgeLabels names, its last badge stands for all the others.
         const bool summary = i == namedBadges;
-        badge->setToolTip(summary ? messages(warnings.mid(namedBadges)) : warnings[i].message());
-        badge->setAccessibleDescription(badge->toolTip());
-        layout_->addWidget(badge);
+        addBadge(texts[i], true,
+                 summary ? messages(warnings_.mid(namedBadges)) : warnings_[i].message());
     }
+    if (scanCheck_) addBadge(scanCheck_->badgeLabel(), scanFailed, scanCheck_->message());
     layout_->addStretch(1);
+}
+
+void WarningBadges::addBadge(const QString& text, bool warning, const QString& description) {
+    auto* badge = new Badge(text, warning);
+    badge->setToolTip(description);
+    badge->setAccessibleDescription(description);
+    layout_->addWidget(badge);
 }
 
 QStringList WarningBadges::labels() const {

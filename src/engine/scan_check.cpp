@@ -1,0 +1,201 @@
+#include "engine/scan_check.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include "render/qr_module_renderer.h"
+
+namespace vostrel {
+
+namespace {
+
+// About what a phone camera resolves of a code printed a couple of centimetres wide.
+constexpr double smallPrintPixelsPerModule = 3.0;
+
+// The picture as it looks on white paper or a light page: premultiplied colour plus the white
+// that shows through, as grey (the same weights as qGray).
+QImage greyOnWhite(const QImage& picture) {
+    const int width = picture.width();
+    const int height = picture.height();
+    QImage grey(picture.size(), QImage::Format_Grayscale8);
+    uchar* const bits = grey.bits();
+    const qsizetype stride = grey.bytesPerLine();
+    for (int y = 0; y < height; ++y) {
+        const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        uchar* target = bits + y * stride;
+        for (int x = 0; x < width; ++x) {
+            const QRgb pixel = source[x];
+            const int white = 255 - qAlpha(pixel);
+            target[x] =
+                uchar(qGray(qRed(pixel) + white, qGreen(pixel) + white, qBlue(pixel) + white));
+        }
+    }
+    return grey;
+}
+
+// A [1 2 1] / 4 blur across rows and then down columns: the softness of a small, slightly
+// unfocused print.
+QImage lightlyBlurred(const QImage& grey) {
+    const int w = grey.width();
+    const int h = grey.height();
+    QImage across(grey.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < h; ++y) {
+        const uchar* row = grey.constScanLine(y);
+        uchar* out = across.scanLine(y);
+        for (int x = 0; x < w; ++x)
+            out[x] =
+                uchar((row[std::max(x - 1, 0)] + 2 * row[x] + row[std::min(x + 1, w - 1)] + 2) / 4);
+    }
+    QImage blurred(grey.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < h; ++y) {
+        const uchar* above = across.constScanLine(std::max(y - 1, 0));
+        const uchar* row = across.constScanLine(y);
+        const uchar* below = across.constScanLine(std::min(y + 1, h - 1));
+        uchar* out = blurred.scanLine(y);
+        for (int x = 0; x < w; ++x) out[x] = uchar((above[x] + 2 * row[x] + below[x] + 2) / 4);
+    }
+    return blurred;
+}
+
+// Modules from edge to edge of the picture: the symbol (the matrix less its one-module border)
+// and the quiet zone on both sides.
+double modulesAcross(const ModuleMatrix& matrix, const QRStyle& style) {
+    const double symbol = double(matrix.size()) - 2.0;
+    return std::max(1.0, symbol + 2.0 * double(std::max<qint64>(style.quietZoneModules, 0)));
+}
+
+// The symbol drawn at about three pixels per module and blurred; an exported picture already
+// that coarse is only blurred. Drawing it small averages each pixel's coverage, as scaling the
+// large picture down by area would, at a fraction of the cost.
+QImage smallPrint(const ModuleMatrix& matrix, const QRStyle& style, const QImage& exported) {
+    const int edge = int(std::lround(modulesAcross(matrix, style) * smallPrintPixelsPerModule));
+    if (edge >= exported.width()) return lightlyBlurred(exported);
+    return lightlyBlurred(greyOnWhite(symbolPicture(matrix, style, edge)));
+}
+
+// One reader on one picture, as the check hands it out.
+struct ReadingTask {
+    QRReader reader;
+    ScanPicture picture;
+    const QImage* grey;
+    ReadOptions options;
+};
+
+ScanReading readingOf(const ReadingTask& task, const QByteArray& payload) {
+    using Outcome = ScanReading::Outcome;
+    const std::optional<QByteArray> bytes = readQRBytes(task.reader, *task.grey, task.options);
+    const Outcome outcome = !bytes              ? Outcome::nothingFound
+                            : *bytes == payload ? Outcome::read
+                                                : Outcome::otherText;
+    return {task.reader, task.picture, task.grey->width(), outcome};
+}
+
+// Each reader on each picture. ZXing-cpp 1.4 finds no symbol that is mirrored top to bottom,
+// which is how a style with flipVertical draws it (finders upper-left, lower-left, lower-right),
+// so it reads the picture mirrored back. zbar reads either way round.
+QList<ReadingTask> readingTasks(const QImage& exported, const QImage& small, double modules,
+                                bool flipVertical) {
+    QList<ReadingTask> tasks;
+    for (const auto& [kind, grey] : {std::pair{ScanPicture::exported, &exported},
+                                     std::pair{ScanPicture::smallPrint, &small}}) {
+        for (const QRReader reader : allReaders) {
+            const bool mirrored = reader == QRReader::zxing && flipVertical;
+            tasks.append({reader, kind, grey, {mirrored, double(grey->width()) / modules}});
+        }
+    }
+    return tasks;
+}
+
+// The readings' own threads. A check may itself run on a pool's thread (a batch item, a
+// QtConcurrent::run); waiting there for readings queued behind it on that same pool would wait
+// for ever once every thread of the pool waits so.
+QThreadPool& readerThreads() {
+    static QThreadPool pool;
+    return pool;
+}
+
+ScanVerdict verdictOf(const QList<ScanReading>& readings) {
+    const auto read = std::count_if(readings.begin(), readings.end(), [](const ScanReading& r) {
+        return r.outcome == ScanReading::Outcome::read;
+    });
+    if (read == readings.size()) return ScanVerdict::reads;
+    return read == 0 ? ScanVerdict::doesNotRead : ScanVerdict::mayNotRead;
+}
+
+QString pictureName(ScanPicture picture) {
+    return picture == ScanPicture::exported ? QStringLiteral("exported picture")
+                                            : QStringLiteral("small print");
+}
+
+}  // namespace
+
+QString ScanCheckResult::badgeLabel() const {
+    switch (verdict) {
+        case ScanVerdict::reads:
+            return QStringLiteral("Reads on %1 of %1 scanners").arg(allReaders.size());
+        case ScanVerdict::mayNotRead:
+            return QStringLiteral("May not scan");
+        case ScanVerdict::doesNotRead:
+            return QStringLiteral("Won't scan");
+    }
+    return {};
+}
+
+QStringList ScanCheckResult::reasons() const {
+    QStringList sentences;
+    for (const ScanReading& reading : readings) {
+        const QString where =
+            QStringLiteral("the %1 (%2 px)").arg(pictureName(reading.picture)).arg(reading.edge);
+        if (reading.outcome == ScanReading::Outcome::nothingFound)
+            sentences.append(
+                QStringLiteral("%1 found no code in %2.").arg(readerName(reading.reader), where));
+        else if (reading.outcome == ScanReading::Outcome::otherText)
+            sentences.append(QStringLiteral("%1 read other text than the content from %2.")
+                                 .arg(readerName(reading.reader), where));
+    }
+    return sentences;
+}
+
+QString ScanCheckResult::message() const {
+    const QStringList why = reasons();
+    if (why.isEmpty()) return badgeLabel() + u'.';
+    return badgeLabel() + QStringLiteral(": ") + why.join(u' ');
+}
+
+QString describeReading(const ScanReading& reading) {
+    static const char* const outcomes[] = {"reads", "reads other text", "no code found"};
+    return QStringLiteral("%1, %2 (%3 px): %4")
+        .arg(readerName(reading.reader), pictureName(reading.picture))
+        .arg(reading.edge)
+        .arg(QLatin1String(outcomes[int(reading.outcome)]));
+}
+
+std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRStyle& style,
+                                         qint64 pngSize, const QByteArray& payload,
+                                         const CancelCheck& cancelled) {
+    const auto stop = [&] { return cancelled && cancelled(); };
+    if (matrix.empty() || pngSize < 1 || pngSize > maximumPngSize) return std::nullopt;
+    const QImage picture = symbolPicture(matrix, style, int(pngSize));
+    if (picture.isNull() || stop()) return std::nullopt;
+    const QImage exported = greyOnWhite(picture);
+    const QImage small = smallPrint(matrix, style, exported);
+    if (stop()) return std::nullopt;
+    const QList<ReadingTask> tasks =
+        readingTasks(exported, small, modulesAcross(matrix, style), style.flipVertical);
+    // The readings are independent of each other: side by side they take the time of the
+    // longest. A cancelled check skips the readings not yet started.
+    const auto read = [&](const ReadingTask& task) {
+        return stop() ? ScanReading{task.reader, task.picture, 0, {}} : readingOf(task, payload);
+    };
+    ScanCheckResult result;
+    result.readings =
+        QtConcurrent::blockingMapped<QList<ScanReading>>(&readerThreads(), tasks, read);
+    if (stop()) return std::nullopt;
+    result.verdict = verdictOf(result.readings);
+    return result;
+}
+
+}  // namespace vostrel
