@@ -31,6 +31,8 @@ for period in morning:9 afternoon:14 evening:19 night:23; do
   TZ=$(zone_at "${period##*:}") shoot "out/screenshots/welcome-$name.png" --window welcome
   TZ=$(zone_at "${period##*:}") shoot "out/screenshots/welcome-$name-dark.png" --window welcome --dark
 done
+shoot out/screenshots/welcome-menu.png --window welcome --main-menu
+shoot out/screenshots/welcome-menu-dark.png --window welcome --main-menu --dark
 shoot out/screenshots/about.png --window about
 shoot out/screenshots/about-dark.png --window about --dark
 shoot out/screenshots/about-birthday.png --window about --birthday

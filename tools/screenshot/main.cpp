@@ -19,9 +19,11 @@
 #include <QCommandLineParser>
 #include <QDialog>
 #include <QPalette>
+#include <QScreen>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
+#include <QToolButton>
 
 #include "app/document_controller.h"
 #include "app/document_window.h"
@@ -32,6 +34,7 @@
 #include "document/library_view_model.h"
 #include "ui/about/about_view.h"
 #include "ui/editor/document_view.h"
+#include "ui/welcome/welcome_view.h"
 
 namespace {
 
@@ -113,6 +116,7 @@ int main(int argc, char** argv) {
     parser.addOption({"export-sheet", "open the export sheet and picture it instead"});
     parser.addOption({"font-size", "the application font's size in points", "points"});
     parser.addOption({"batch-sheet", "picture the batch sheet at one of its screens", "screen"});
+    parser.addOption({"main-menu", "open the welcome window's main menu and picture the screen"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
@@ -136,6 +140,17 @@ int main(int argc, char** argv) {
         QTimer::singleShot(600, [&] {
             shootBatchSheet(documentWindow, parser.value("batch-sheet"), arguments[0]);
         });
+        return application.exec();
+    }
+    auto* welcome = qobject_cast<vostrel::WelcomeView*>(window);
+    if (welcome && parser.isSet("main-menu")) {
+        // The open menu is a window of its own: the picture is of the screen (under Xvfb).
+        // The menu runs its own event loop once open; the picture is taken from inside it.
+        QTimer::singleShot(1200, [&] {
+            const bool saved = window->screen()->grabWindow(0).save(arguments[0]);
+            QApplication::exit(saved ? 0 : 1);
+        });
+        QTimer::singleShot(600, [welcome] { welcome->menuButton()->showMenu(); });
         return application.exec();
     }
     if (documentWindow && parser.isSet("export-sheet"))
