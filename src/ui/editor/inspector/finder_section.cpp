@@ -20,7 +20,7 @@ FinderSection::FinderSection(VostrelDocument* document, QWidget* parent)
            tr("Reduces the thickness of the three corner rings. Useful for dotted modules.")})) {
     setAccessibleText(flip_, {tr("Flip QR code vertically"),
                               tr("When on, finders sit at upper-left, lower-left, and "
-                                 "lower-right. When off, the QR uses standard spec orientation "
+                                 "lower-right. When off, the QR uses its standard orientation "
                                  "with finders at upper-left, upper-right, and lower-left.")});
     body()->addWidget(flip_);
     body()->addWidget(corners_);
