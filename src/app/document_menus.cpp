@@ -1,7 +1,5 @@
 #include "app/document_menus.h"
 
-#include <QApplication>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -10,9 +8,7 @@
 #include "app/app_commands.h"
 #include "app/document_controller.h"
 #include "app/document_window.h"
-#include "app/recent_files.h"
 #include "app/standard_shortcuts.h"
-#include "app/window_registry.h"
 #include "ui/editor/document_view.h"
 #include "ui/library/library_view.h"
 #include "ui/widgets/icons.h"

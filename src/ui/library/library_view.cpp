@@ -199,13 +199,10 @@ QMenu* LibraryView::makeTileMenu(const QModelIndex& index) {
 }
 
 void LibraryView::pickFolder(std::function<void(const QString&)> chosen) {
-    auto* dialog = new QFileDialog(this, tr("Choose Folder"));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
     const auto& folder = model_->folderURL();
-    dialog->setDirectory(folder ? folder->toLocalFile()
-                                : dialogStartFolder(QStandardPaths::DocumentsLocation));
+    QFileDialog* dialog = makeFolderDialog(
+        this, tr("Choose Folder"),
+        folder ? folder->toLocalFile() : dialogStartFolder(QStandardPaths::DocumentsLocation));
     connect(dialog, &QFileDialog::fileSelected, this, std::move(chosen));
     dialog->open();
 }

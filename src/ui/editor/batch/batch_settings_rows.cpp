@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "ui/widgets/dialog_folder.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/segmented_control.h"
@@ -88,14 +89,12 @@ QWidget* BatchSettingsRows::makeDestinationControl() {
     return control;
 }
 
-// Qt's own dialog in folder mode offers "Create New Folder"; the sheet stays usable meanwhile.
+// The sheet stays usable while the window-modal folder dialog is up.
 void BatchSettingsRows::chooseDestination() {
-    auto* dialog = new QFileDialog(window(), tr("Choose Destination"));
-    dialog->setFileMode(QFileDialog::Directory);
-    dialog->setOption(QFileDialog::ShowDirsOnly);
     const QFileInfo current(destination_);
-    dialog->setDirectory(current.exists() ? destination_ : current.absolutePath());
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QFileDialog* dialog =
+        makeFolderDialog(window(), tr("Choose Destination"),
+                         current.exists() ? destination_ : current.absolutePath());
     connect(dialog, &QFileDialog::fileSelected, this, &BatchSettingsRows::setDestination);
     dialog->open();
 }
