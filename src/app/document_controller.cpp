@@ -127,7 +127,6 @@ DocumentWindow* DocumentController::windowForFile(const QString& path) const {
 
 void DocumentController::reportOpenFailure(const QString& reason, QWidget* parent) {
     if (!parent) parent = QApplication::activeWindow();
-    if (qobject_cast<QFileDialog*>(parent)) parent = parent->parentWidget();
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Couldn’t open this Vostrel"),
                                 tr("Couldn’t open this Vostrel"), QMessageBox::Ok, parent);
     box->setInformativeText(reason);
