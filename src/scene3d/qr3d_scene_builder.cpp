@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "render/style_correction.h"
+
 namespace vostrel::QR3DSceneBuilder {
 
 namespace {
@@ -35,7 +37,10 @@ MaterialKey materialKey(double r, double g, double b, double a) {
     return {channelKey(r), channelKey(g), channelKey(b), channelKey(a)};
 }
 
-std::unique_ptr<Entity> build(const ModuleMatrix& matrix, const QRStyle& style) {
+std::unique_ptr<Entity> build(const ModuleMatrix& matrix, const QRStyle& storedStyle) {
+    // Numbers that make no picture are brought into range as for every flat output, so the
+    // scene matches the PNG and SVG of the same document.
+    const QRStyle style = drawableStyle(storedStyle);
     auto root = std::make_unique<Entity>(QStringLiteral("qr-root"));
     if (matrix.empty()) return root;
     const int n = int(matrix.size());
