@@ -40,8 +40,8 @@ MaterialKey materialKey(double r, double g, double b, double a);
 using Extruder = std::function<Expected<MeshHandle, ExtrusionError>(const Path2D&, double)>;
 
 // A new tree for the matrix (square, rows as the engine delivers them) in the style, drawn as
-// drawableStyle brings it into range; a root
-// without children for an empty matrix. Main thread only: it shares one logo texture across calls.
+// drawableStyle brings it into range; a root without children for an empty matrix. Main thread
+// only: it shares one logo texture across calls.
 std::unique_ptr<Entity> build(const ModuleMatrix& matrix, const QRStyle& style);
 
 // The steps of build, in the order it calls them.
