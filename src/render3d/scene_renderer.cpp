@@ -1,7 +1,11 @@
 #include "render3d/scene_renderer.h"
 
+#include <QOpenGLContext>
 #include <algorithm>
 #include <cmath>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "render3d/scene_shaders.h"
 #include "scene3d/box_mesh.h"
@@ -30,6 +34,17 @@ int roundingStepsFor(float radiusPixels) {
     return std::min(defaultBoxRoundingSteps, (segmentsPerQuarter + 1) / 2);
 }
 
+// Mesa's software rasteriser sorts each frame's triangles into freshly allocated heap blocks and
+// frees them once the frame is drawn: 15 to 30 MB for the largest symbols. By default glibc hands
+// the top of the heap back to the kernel whenever more than 128 KB of it is free, so every frame
+// faulted all of those pages in again, and that cost more than the drawing (a 600 px frame of a
+// version 40 symbol took 4 times as long). Keeping up to 64 MB of freed heap for reuse avoids it.
+void keepFreedHeapForSoftwareRasteriser() {
+#if defined(__GLIBC__)
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+#endif
+}
+
 }  // namespace
 
 struct SceneRenderer::GpuMesh {
@@ -51,20 +66,44 @@ SceneRenderer::SceneRenderer() = default;
 
 SceneRenderer::~SceneRenderer() = default;
 
+std::unique_ptr<QOpenGLShaderProgram> SceneRenderer::buildProgram(const char* vertex,
+                                                                  const char* fragment,
+                                                                  QString* error) {
+    auto program = std::make_unique<QOpenGLShaderProgram>();
+    const bool built = program->addShaderFromSourceCode(QOpenGLShader::Vertex, vertex) &&
+                       program->addShaderFromSourceCode(QOpenGLShader::Fragment, fragment) &&
+                       program->link();
+    if (built) return program;
+    if (error) *error = program->log();
+    return nullptr;
+}
+
 bool SceneRenderer::initialize(QString* error) {
     gl_.initializeOpenGLFunctions();
-    program_ = std::make_unique<QOpenGLShaderProgram>();
-    const bool built =
-        program_->addShaderFromSourceCode(QOpenGLShader::Vertex, SceneShaders::vertex) &&
-        program_->addShaderFromSourceCode(QOpenGLShader::Fragment, SceneShaders::fragment) &&
-        program_->link();
-    if (!built) {
-        if (error) *error = program_->log();
-        program_.reset();
+    litProgram_ = buildProgram(SceneShaders::litVertex, SceneShaders::litFragment, error);
+    unlitProgram_ = buildProgram(SceneShaders::unlitVertex, SceneShaders::unlitFragment, error);
+    if (!litProgram_ || !unlitProgram_) {
+        litProgram_.reset();
+        unlitProgram_.reset();
         return false;
     }
     gl_.glGenBuffers(1, &instanceBuffer_);
+    if (isSoftwareRasteriser()) keepFreedHeapForSoftwareRasteriser();
     return true;
+}
+
+bool SceneRenderer::isSoftwareRasteriser() {
+    QOpenGLContext* context = QOpenGLContext::currentContext();
+    if (!context) return false;
+    const auto* name =
+        reinterpret_cast<const char*>(context->functions()->glGetString(GL_RENDERER));
+    const QByteArray renderer = QByteArray(name ? name : "").toLower();
+    return renderer.contains("llvmpipe") || renderer.contains("softpipe") ||
+           renderer.contains("software") || renderer.contains("swrast");
+}
+
+int SceneRenderer::recommendedSamples() {
+    return isSoftwareRasteriser() ? 0 : 4;
 }
 
 void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& background) {
@@ -73,16 +112,20 @@ void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& backg
                      background.alphaF());
     gl_.glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     const SceneSnapshot snapshot = SceneSnapshot::of(root);
-    if (!program_ || !snapshot.camera || pixels.isEmpty()) return;
+    if (!litProgram_ || !snapshot.camera || pixels.isEmpty()) return;
     const Frame frame = frameFor(snapshot, pixels);
-    program_->bind();
-    program_->setUniformValue("viewProjection", frame.viewProjection);
-    program_->setUniformValue("cameraPosition", frame.cameraPosition);
-    program_->setUniformValue("picture", 0);
+    unlitProgram_->bind();
+    unlitProgram_->setUniformValue("viewProjection", frame.viewProjection);
+    unlitProgram_->setUniformValue("picture", 0);
+    litProgram_->bind();
+    litProgram_->setUniformValue("viewProjection", frame.viewProjection);
+    litProgram_->setUniformValue("cameraPosition", frame.cameraPosition);
     setLights(snapshot);
+    boundProgram_ = litProgram_.get();
     drawGroups(snapshot, frame);
     gl_.glBindVertexArray(0);
-    program_->release();
+    boundProgram_->release();
+    boundProgram_ = nullptr;
     evictUnused();
 }
 
@@ -141,23 +184,24 @@ void SceneRenderer::drawGroups(const SceneSnapshot& snapshot, const Frame& frame
 
 void SceneRenderer::setLights(const SceneSnapshot& snapshot) {
     const int count = std::min(int(snapshot.lights.size()), SceneShaders::maxLights);
-    program_->setUniformValue("lightCount", count);
-    program_->setUniformValue("ambient", 0.3f * snapshot.environmentWeight);
+    QOpenGLShaderProgram& program = *litProgram_;
+    program.setUniformValue("lightCount", count);
+    program.setUniformValue("ambient", 0.3f * snapshot.environmentWeight);
     for (int i = 0; i < count; ++i) {
         const SceneLight& light = snapshot.lights[size_t(i)];
         const auto name = [i](const char* field) {
             return QByteArray(field) + '[' + QByteArray::number(i) + ']';
         };
-        program_->setUniformValue(name("lightPosition").constData(), light.position);
-        program_->setUniformValue(name("lightDirection").constData(), light.direction);
-        program_->setUniformValue(
+        program.setUniformValue(name("lightPosition").constData(), light.position);
+        program.setUniformValue(name("lightDirection").constData(), light.direction);
+        program.setUniformValue(
             name("lightRadiance").constData(),
             light.color * (light.intensity / SceneShaders::fullStrengthIntensity));
         const float cosInner = std::cos(qDegreesToRadians(light.innerAngleInDegrees));
         const float cosOuter = std::cos(qDegreesToRadians(light.outerAngleInDegrees));
-        program_->setUniformValue(name("lightSpot").constData(),
-                                  QVector4D(light.isSpot ? 1.0f : 0.0f, cosInner, cosOuter,
-                                            std::max(light.attenuationRadius, 1e-3f)));
+        program.setUniformValue(name("lightSpot").constData(),
+                                QVector4D(light.isSpot ? 1.0f : 0.0f, cosInner, cosOuter,
+                                          std::max(light.attenuationRadius, 1e-3f)));
     }
 }
 
@@ -187,26 +231,31 @@ void SceneRenderer::drawGroup(const DrawGroup& group, const Frame& frame) {
                                 nullptr, GLsizei(group.worldMatrices.size()));
 }
 
+void SceneRenderer::useProgram(QOpenGLShaderProgram& program) {
+    if (boundProgram_ == &program) return;
+    program.bind();
+    boundProgram_ = &program;
+}
+
 void SceneRenderer::setMaterial(const Material& material, const Mesh& mesh) {
-    const Bounds& box = mesh.bounds;
-    program_->setUniformValue(
-        "textureFrame", QVector4D(box.min.x(), box.max.y(), std::max(box.extents().x(), 1e-6f),
-                                  std::max(box.extents().y(), 1e-6f)));
     if (const auto* simple = std::get_if<SimpleMaterial>(&material)) {
-        program_->setUniformValue("lit", true);
-        program_->setUniformValue("textured", false);
-        program_->setUniformValue("baseColor", simple->color);
-        program_->setUniformValue("roughness", simple->roughness);
-        program_->setUniformValue("metallic", simple->isMetallic ? 1.0f : 0.0f);
+        useProgram(*litProgram_);
+        litProgram_->setUniformValue("baseColor", simple->color);
+        litProgram_->setUniformValue("roughness", simple->roughness);
+        litProgram_->setUniformValue("metallic", simple->isMetallic ? 1.0f : 0.0f);
         return;
     }
     const auto& unlit = std::get<UnlitMaterial>(material);
+    useProgram(*unlitProgram_);
+    const Bounds& box = mesh.bounds;
+    unlitProgram_->setUniformValue(
+        "textureFrame", QVector4D(box.min.x(), box.max.y(), std::max(box.extents().x(), 1e-6f),
+                                  std::max(box.extents().y(), 1e-6f)));
     QVector4D tint = unlit.tint;
     if (unlit.transparent) tint.setW(tint.w() * unlit.opacity);
-    program_->setUniformValue("lit", false);
-    program_->setUniformValue("baseColor", tint);
+    unlitProgram_->setUniformValue("baseColor", tint);
     QOpenGLTexture* texture = unlit.texture ? gpuTexture(unlit.texture) : nullptr;
-    program_->setUniformValue("textured", texture != nullptr);
+    unlitProgram_->setUniformValue("textured", texture != nullptr);
     if (texture) texture->bind(0);
 }
 
@@ -297,7 +346,8 @@ void SceneRenderer::releaseResources() {
     evictUnused();
     if (instanceBuffer_) gl_.glDeleteBuffers(1, &instanceBuffer_);
     instanceBuffer_ = 0;
-    program_.reset();
+    litProgram_.reset();
+    unlitProgram_.reset();
 }
 
 }  // namespace vostrel

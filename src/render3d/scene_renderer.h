@@ -37,22 +37,36 @@ class SceneRenderer {
     // Frees every GPU object; call with the context current before it goes away.
     void releaseResources();
 
+    // Whether the current context draws on the CPU (Mesa's llvmpipe or softpipe, or another
+    // software rasteriser) rather than on graphics hardware.
+    static bool isSoftwareRasteriser();
+    // The multisampling worth asking of the current context's driver for pictures of scenes:
+    // 4× on graphics hardware; none on a software rasteriser, where 4× costs two to three times
+    // the frame (every edge pixel is rasterised, depth-tested and blended four times on the CPU)
+    // and a tilting preview needs the frame rate more than smooth edges.
+    static int recommendedSamples();
+
   private:
     struct GpuMesh;
     struct Frame;
 
+    static std::unique_ptr<QOpenGLShaderProgram> buildProgram(const char* vertex,
+                                                              const char* fragment, QString* error);
     static Frame frameFor(const SceneSnapshot& snapshot, QSize pixels);
     void drawGroups(const SceneSnapshot& snapshot, const Frame& frame);
     void drawGroup(const DrawGroup& group, const Frame& frame);
     GpuMesh& gpuMesh(const MeshHandle& mesh, int roundingSteps);
     void upload(GpuMesh& gpu);
     QOpenGLTexture* gpuTexture(const TextureHandle& texture);
+    void useProgram(QOpenGLShaderProgram& program);
     void setMaterial(const Material& material, const Mesh& mesh);
     void setLights(const SceneSnapshot& snapshot);
     void evictUnused();
 
     QOpenGLExtraFunctions gl_;
-    std::unique_ptr<QOpenGLShaderProgram> program_;
+    std::unique_ptr<QOpenGLShaderProgram> litProgram_;
+    std::unique_ptr<QOpenGLShaderProgram> unlitProgram_;
+    QOpenGLShaderProgram* boundProgram_ = nullptr;
     unsigned instanceBuffer_ = 0;
     std::map<std::pair<const Mesh*, int>, std::unique_ptr<GpuMesh>> meshes_;
     std::unordered_map<const Texture*, std::pair<TextureHandle, std::unique_ptr<QOpenGLTexture>>>
