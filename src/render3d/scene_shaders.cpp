@@ -51,12 +51,23 @@ vec3 lightAt(int i, vec3 at, vec3 n, vec3 viewDirection, vec3 albedo) {
                                           specularColor * specular * diffuse);
 }
 
+// The even light of the surroundings mirrored by the surface, weakly where it faces the viewer
+// and strongly at grazing angles (Schlick's Fresnel term): it gives dark materials, which
+// diffuse light hardly shows, the grey edges that tell their sides from their tops.
+vec3 environmentReflection(vec3 n, vec3 viewDirection, vec3 albedo) {
+    float grazing = 1.0 - max(dot(n, viewDirection), 0.0);
+    float grazing2 = grazing * grazing;
+    float fresnel = 0.04 + 0.96 * grazing2 * grazing2 * grazing;
+    vec3 reflectance = mix(vec3(fresnel), albedo, metallic);
+    return ambient * reflectance * (1.0 - 0.5 * roughness);
+}
+
 void main() {
     vec4 placed = world * vec4(position, 1.0);
     vec3 n = normalize(normalWorld * normal);
     vec3 viewDirection = normalize(cameraPosition - placed.xyz);
     vec3 albedo = toLinear(baseColor.rgb);
-    vec3 light = albedo * ambient;
+    vec3 light = albedo * ambient + environmentReflection(n, viewDirection, albedo);
     for (int i = 0; i < lightCount; ++i) light += lightAt(i, placed.xyz, n, viewDirection, albedo);
     shade = vec4(toGamma(light), baseColor.a);
     gl_Position = viewProjection * placed;
