@@ -45,6 +45,18 @@ void keepFreedHeapForSoftwareRasteriser() {
 #endif
 }
 
+// How to draw a generated box that spans `pixelsPerUnit` on screen: with as few rounding steps as
+// keep its curves within half a pixel, and with no flat strip between two roundings narrower
+// than half a pixel (a dot's flat part is 0.04 modules wide, and its strips are most of its
+// triangles).
+SceneRenderer::BoxDetail boxDetailFor(const BoxDescription& box, float pixelsPerUnit) {
+    const int steps = roundingStepsFor(box.cornerRadius * pixelsPerUnit);
+    if (steps == 0) return {0.0f, 1};
+    const float smallestHalf = std::min({box.size.x(), box.size.y(), box.size.z()}) / 2.0f;
+    const bool narrowFlat = (smallestHalf - box.cornerRadius) * pixelsPerUnit < 0.5f;
+    return {narrowFlat ? smallestHalf : box.cornerRadius, steps};
+}
+
 }  // namespace
 
 struct SceneRenderer::GpuMesh {
@@ -206,14 +218,13 @@ void SceneRenderer::setLights(const SceneSnapshot& snapshot) {
 }
 
 void SceneRenderer::drawGroup(const DrawGroup& group, const Frame& frame) {
-    int steps = -1;
+    std::optional<BoxDetail> detail;
     if (group.mesh->box && group.mesh->box->cornerRadius > 0.0f) {
         const QVector3D at = group.worldMatrices.front().map(QVector3D());
         const float distance = std::max((frame.cameraPosition - at).length(), 1e-3f);
-        steps =
-            roundingStepsFor(group.mesh->box->cornerRadius * frame.pixelsPerUnitAtOne / distance);
+        detail = boxDetailFor(*group.mesh->box, frame.pixelsPerUnitAtOne / distance);
     }
-    GpuMesh& mesh = gpuMesh(group.mesh, steps);
+    GpuMesh& mesh = gpuMesh(group.mesh, detail);
     setMaterial(*group.material, *mesh.mesh);
 
     instanceData_.clear();
@@ -259,18 +270,18 @@ void SceneRenderer::setMaterial(const Material& material, const Mesh& mesh) {
     if (texture) texture->bind(0);
 }
 
-SceneRenderer::GpuMesh& SceneRenderer::gpuMesh(const MeshHandle& source, int roundingSteps) {
-    std::unique_ptr<GpuMesh>& slot = meshes_[{source.get(), roundingSteps}];
+SceneRenderer::GpuMesh& SceneRenderer::gpuMesh(const MeshHandle& source,
+                                               const std::optional<BoxDetail>& detail) {
+    std::unique_ptr<GpuMesh>& slot = meshes_[{source.get(), detail}];
     if (slot) {
         slot->used = true;
         return *slot;
     }
     slot = std::make_unique<GpuMesh>();
     slot->source = source;
-    slot->mesh = roundingSteps < 0 ? source
-                                   : generateBox(source->box->size,
-                                                 roundingSteps > 0 ? source->box->cornerRadius : 0,
-                                                 std::max(roundingSteps, 1));
+    slot->mesh = detail
+                     ? generateBox(source->box->size, detail->cornerRadius, detail->roundingSteps)
+                     : source;
     upload(*slot);
     return *slot;
 }

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "render3d/scene_snapshot.h"
@@ -46,6 +47,13 @@ class SceneRenderer {
     // and a tilting preview needs the frame rate more than smooth edges.
     static int recommendedSamples();
 
+    // A generated box remade for its size on screen (a corner radius of 0 for a plain box).
+    struct BoxDetail {
+        float cornerRadius = 0.0f;
+        int roundingSteps = 1;
+        auto operator<=>(const BoxDetail&) const = default;
+    };
+
   private:
     struct GpuMesh;
     struct Frame;
@@ -55,7 +63,8 @@ class SceneRenderer {
     static Frame frameFor(const SceneSnapshot& snapshot, QSize pixels);
     void drawGroups(const SceneSnapshot& snapshot, const Frame& frame);
     void drawGroup(const DrawGroup& group, const Frame& frame);
-    GpuMesh& gpuMesh(const MeshHandle& mesh, int roundingSteps);
+    // The GPU copy of the mesh, or of a box remade with `detail`.
+    GpuMesh& gpuMesh(const MeshHandle& mesh, const std::optional<BoxDetail>& detail);
     void upload(GpuMesh& gpu);
     QOpenGLTexture* gpuTexture(const TextureHandle& texture);
     void useProgram(QOpenGLShaderProgram& program);
@@ -68,7 +77,7 @@ class SceneRenderer {
     std::unique_ptr<QOpenGLShaderProgram> unlitProgram_;
     QOpenGLShaderProgram* boundProgram_ = nullptr;
     unsigned instanceBuffer_ = 0;
-    std::map<std::pair<const Mesh*, int>, std::unique_ptr<GpuMesh>> meshes_;
+    std::map<std::pair<const Mesh*, std::optional<BoxDetail>>, std::unique_ptr<GpuMesh>> meshes_;
     std::unordered_map<const Texture*, std::pair<TextureHandle, std::unique_ptr<QOpenGLTexture>>>
         textures_;
     std::unordered_map<const Texture*, bool> texturesUsed_;
