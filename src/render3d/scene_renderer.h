@@ -47,10 +47,12 @@ class SceneRenderer {
     // and a tilting preview needs the frame rate more than smooth edges.
     static int recommendedSamples();
 
-    // A generated box remade for its size on screen (a corner radius of 0 for a plain box).
+    // A generated box remade for its size on screen (a corner radius of 0 for a plain box), with
+    // only some of its faces (plain boxes only).
     struct BoxDetail {
         float cornerRadius = 0.0f;
         int roundingSteps = 1;
+        unsigned faces = 0b111111;
         auto operator<=>(const BoxDetail&) const = default;
     };
 
@@ -63,6 +65,10 @@ class SceneRenderer {
     static Frame frameFor(const SceneSnapshot& snapshot, QSize pixels);
     void drawGroups(const SceneSnapshot& snapshot, const Frame& frame);
     void drawGroup(const DrawGroup& group, const Frame& frame);
+    void drawByFacesTowards(const DrawGroup& group, const QVector3D& eye);
+    void uploadInstances(const std::vector<QMatrix4x4>& placements,
+                         const std::vector<size_t>& order);
+    void drawInstances(const GpuMesh& mesh, size_t first, size_t count);
     // The GPU copy of the mesh, or of a box remade with `detail`.
     GpuMesh& gpuMesh(const MeshHandle& mesh, const std::optional<BoxDetail>& detail);
     void upload(GpuMesh& gpu);
@@ -82,6 +88,8 @@ class SceneRenderer {
         textures_;
     std::unordered_map<const Texture*, bool> texturesUsed_;
     std::vector<float> instanceData_;
+    std::vector<std::uint8_t> facesOf_;  // per instance of the group being drawn
+    std::vector<size_t> order_;          // its instances sorted by those faces
 };
 
 }  // namespace vostrel

@@ -89,4 +89,15 @@ MeshHandle generateBox(const QVector3D& size, float cornerRadius, int roundingSt
     return mesh;
 }
 
+MeshHandle generatePlainBoxFaces(const QVector3D& size, unsigned faces) {
+    const BoxShape box{size * 0.5f, 0.0f, 1};
+    auto mesh = std::make_shared<Mesh>();
+    mesh->box = BoxDescription{size, 0.0f};
+    for (int axis = 0; axis < 3; ++axis) {
+        if (faces & (1u << (2 * axis))) addFace(*mesh, box, axis, 1.0f);
+        if (faces & (1u << (2 * axis + 1))) addFace(*mesh, box, axis, -1.0f);
+    }
+    return mesh;
+}
+
 }  // namespace vostrel
