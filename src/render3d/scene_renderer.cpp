@@ -64,25 +64,40 @@ SceneRenderer::BoxDetail boxDetailFor(const BoxDescription& box, float pixelsPer
 // frame. Each part is a draw of its own, so small groups, such as one column of a gradient, are
 // drawn whole.
 constexpr size_t instancesWorthSplitting = 256;
+constexpr float sliverPixels = 0.5f;
 
 // The faces of a box with half extents `half`, placed by `placement`, that face the camera at
-// `eye`: those whose planes the camera is in front of. The camera's coordinates in the box's own
-// frame come from Cramer's rule on the placement's columns.
-unsigned facesTowards(const QMatrix4x4& placement, const QVector3D& half, const QVector3D& eye) {
-    const QVector3D c0 = placement.column(0).toVector3D();
-    const QVector3D c1 = placement.column(1).toVector3D();
-    const QVector3D c2 = placement.column(2).toVector3D();
-    const QVector3D cofactors[3] = {QVector3D::crossProduct(c1, c2),
-                                    QVector3D::crossProduct(c2, c0),
-                                    QVector3D::crossProduct(c0, c1)};
-    const float determinant = QVector3D::dotProduct(c0, cofactors[0]);
+// `eye` and show at least half a pixel wide (at `pixelsPerUnitAtOne` pixels per unit at distance
+// 1): those whose planes the camera is in front of, found from the camera's coordinates in the
+// box's own frame (Cramer's rule on the placement's columns). A side seen almost edge-on while
+// the top faces the camera would add only a sliver thinner than the tolerance the rounding uses.
+unsigned facesTowards(const QMatrix4x4& placement, const QVector3D& half, const QVector3D& eye,
+                      float pixelsPerUnitAtOne) {
+    const QVector3D columns[3] = {placement.column(0).toVector3D(),
+                                  placement.column(1).toVector3D(),
+                                  placement.column(2).toVector3D()};
+    const QVector3D cofactors[3] = {QVector3D::crossProduct(columns[1], columns[2]),
+                                    QVector3D::crossProduct(columns[2], columns[0]),
+                                    QVector3D::crossProduct(columns[0], columns[1])};
+    const float determinant = QVector3D::dotProduct(columns[0], cofactors[0]);
     if (determinant == 0.0f) return allBoxFaces;
     const QVector3D offset = eye - placement.column(3).toVector3D();
+    QVector3D eyeAt;
+    for (int axis = 0; axis < 3; ++axis) {
+        eyeAt[axis] = QVector3D::dotProduct(cofactors[axis], offset) / determinant;
+    }
+    // Seen over its top, a side's far edge projects onto the top's plane this far out (per unit
+    // of the eye's distance past the side) by similar triangles; in pixels at the box's distance.
+    const float topFacing = eyeAt.z() > half.z() ? 2.0f * half.z() / (eyeAt.z() + half.z()) : 0.0f;
+    const float pixelsPerUnit = pixelsPerUnitAtOne / std::max(offset.length(), 1e-3f);
     unsigned faces = 0;
     for (int axis = 0; axis < 3; ++axis) {
-        const float eyeAt = QVector3D::dotProduct(cofactors[axis], offset) / determinant;
-        if (eyeAt > half[axis]) faces |= 1u << (2 * axis);
-        if (eyeAt < -half[axis]) faces |= 1u << (2 * axis + 1);
+        const float past = std::abs(eyeAt[axis]) - half[axis];
+        if (past <= 0.0f) continue;
+        const bool sliver =
+            axis < 2 && topFacing > 0.0f &&
+            past * topFacing * columns[axis].length() * pixelsPerUnit < sliverPixels;
+        if (!sliver) faces |= 1u << (2 * axis + (eyeAt[axis] > 0.0f ? 0 : 1));
     }
     return faces;
 }
@@ -258,20 +273,21 @@ void SceneRenderer::drawGroup(const DrawGroup& group, const Frame& frame) {
     const bool plainBoxes =
         group.mesh->box && (detail ? detail->cornerRadius : group.mesh->box->cornerRadius) == 0.0f;
     if (plainBoxes && group.worldMatrices.size() >= instancesWorthSplitting) {
-        drawByFacesTowards(group, frame.cameraPosition);
+        drawByFacesTowards(group, frame);
         return;
     }
     uploadInstances(group.worldMatrices, {});
     drawInstances(gpuMesh(group.mesh, detail), 0, group.worldMatrices.size());
 }
 
-void SceneRenderer::drawByFacesTowards(const DrawGroup& group, const QVector3D& eye) {
+void SceneRenderer::drawByFacesTowards(const DrawGroup& group, const Frame& frame) {
     const QVector3D half = group.mesh->box->size / 2.0f;
     const size_t instances = group.worldMatrices.size();
     std::array<size_t, allBoxFaces + 1> counts{};
     facesOf_.resize(instances);
     for (size_t i = 0; i < instances; ++i) {
-        facesOf_[i] = std::uint8_t(facesTowards(group.worldMatrices[i], half, eye));
+        facesOf_[i] = std::uint8_t(facesTowards(group.worldMatrices[i], half, frame.cameraPosition,
+                                                frame.pixelsPerUnitAtOne));
         ++counts[facesOf_[i]];
     }
     std::array<size_t, allBoxFaces + 1> starts{};

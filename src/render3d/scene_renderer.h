@@ -65,7 +65,7 @@ class SceneRenderer {
     static Frame frameFor(const SceneSnapshot& snapshot, QSize pixels);
     void drawGroups(const SceneSnapshot& snapshot, const Frame& frame);
     void drawGroup(const DrawGroup& group, const Frame& frame);
-    void drawByFacesTowards(const DrawGroup& group, const QVector3D& eye);
+    void drawByFacesTowards(const DrawGroup& group, const Frame& frame);
     void uploadInstances(const std::vector<QMatrix4x4>& placements,
                          const std::vector<size_t>& order);
     void drawInstances(const GpuMesh& mesh, size_t first, size_t count);

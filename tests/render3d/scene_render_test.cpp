@@ -126,8 +126,8 @@ TEST_F(SceneRenderTest, BoxesDrawnByTheirVisibleFacesLookLikeWholeBoxes) {
                 drawn += split.pixel(x, y) != qRgb(255, 255, 255);
             }
         }
-        EXPECT_LE(differing, 20) << "tilt " << tilt.x() << ", "
-                                 << tilt.y();  // a few edge-on slivers may differ
+        // Sides thinner than half a pixel are left out: a few pixels along box edges may differ.
+        EXPECT_LE(differing, drawn / 200) << "tilt " << tilt.x() << ", " << tilt.y();
         EXPECT_GT(drawn, 400 * 400 / 5) << "tilt " << tilt.x() << ", " << tilt.y();
     }
     EXPECT_EQ(renderer_->takeGlErrors(), "");
