@@ -46,18 +46,6 @@ void keepFreedHeapForSoftwareRasteriser() {
 #endif
 }
 
-// How to draw a generated box that spans `pixelsPerUnit` on screen: with as few rounding steps as
-// keep its curves within half a pixel, and with no flat strip between two roundings narrower
-// than half a pixel (a dot's flat part is 0.04 modules wide, and its strips are most of its
-// triangles).
-SceneRenderer::BoxDetail boxDetailFor(const BoxDescription& box, float pixelsPerUnit) {
-    const int steps = roundingStepsFor(box.cornerRadius * pixelsPerUnit);
-    if (steps == 0) return {0.0f, 1, allBoxFaces};
-    const float smallestHalf = std::min({box.size.x(), box.size.y(), box.size.z()}) / 2.0f;
-    const bool narrowFlat = (smallestHalf - box.cornerRadius) * pixelsPerUnit < 0.5f;
-    return {narrowFlat ? smallestHalf : box.cornerRadius, steps, allBoxFaces};
-}
-
 // Groups of plain boxes at least this large are drawn in parts by the faces their boxes turn to
 // the camera (at most three of six), leaving out the others before they cost vertex shading and
 // culling on a software rasteriser: a fifth less time in the drawing thread for a version 40
@@ -184,6 +172,19 @@ void SceneRenderer::render(const Entity& root, QSize pixels, const QColor& backg
     boundProgram_->release();
     boundProgram_ = nullptr;
     evictUnused();
+}
+
+// How to draw a generated box that spans `pixelsPerUnit` on screen: with as few rounding steps as
+// keep its curves within half a pixel, and with no flat strip between two roundings narrower
+// than half a pixel (a dot's flat part is 0.04 modules wide, and its strips are most of its
+// triangles).
+SceneRenderer::BoxDetail SceneRenderer::boxDetailFor(const BoxDescription& box,
+                                                     float pixelsPerUnit) {
+    const int steps = roundingStepsFor(box.cornerRadius * pixelsPerUnit);
+    if (steps == 0) return {0.0f, 1, allBoxFaces};
+    const float smallestHalf = std::min({box.size.x(), box.size.y(), box.size.z()}) / 2.0f;
+    const bool narrowFlat = (smallestHalf - box.cornerRadius) * pixelsPerUnit < 0.5f;
+    return {narrowFlat ? smallestHalf : box.cornerRadius, steps, allBoxFaces};
 }
 
 SceneRenderer::Frame SceneRenderer::frameFor(const SceneSnapshot& snapshot, QSize pixels) {

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "render3d/scene_snapshot.h"
+#include "scene3d/box_mesh.h"
 #include "scene3d/entity.h"
 
 namespace vostrel {
@@ -48,18 +49,19 @@ class SceneRenderer {
     // picture at rest, so the rougher edges are seen only while the code tilts.
     static int recommendedSamples();
 
+  private:
+    struct GpuMesh;
+    struct Frame;
+
     // A generated box remade for its size on screen (a corner radius of 0 for a plain box), with
     // only some of its faces (plain boxes only).
     struct BoxDetail {
         float cornerRadius = 0.0f;
         int roundingSteps = 1;
-        unsigned faces = 0b111111;
+        unsigned faces = allBoxFaces;
         auto operator<=>(const BoxDetail&) const = default;
     };
-
-  private:
-    struct GpuMesh;
-    struct Frame;
+    static BoxDetail boxDetailFor(const BoxDescription& box, float pixelsPerUnit);
 
     static std::unique_ptr<QOpenGLShaderProgram> buildProgram(const char* vertex,
                                                               const char* fragment, QString* error);
