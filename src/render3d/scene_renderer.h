@@ -43,9 +43,9 @@ class SceneRenderer {
     // software rasteriser) rather than on graphics hardware.
     static bool isSoftwareRasteriser();
     // The multisampling worth asking of the current context's driver for pictures of scenes:
-    // 4× on graphics hardware; none on a software rasteriser, where 4× adds half again to a
-    // frame (every sample is depth-tested and stored on the CPU, and the picture resolved) and
-    // makes a 600 px version 10 frame too slow for 60 per second. The preview shows the flat
+    // 4× on graphics hardware; none on a software rasteriser, where 4× adds half again or more
+    // to a frame (every sample is depth-tested and stored on the CPU, and the picture resolved)
+    // and makes a 600 px version 10 frame too slow for 60 per second. The preview shows the flat
     // picture at rest, so the rougher edges are seen only while the code tilts.
     static int recommendedSamples();
 
