@@ -41,6 +41,7 @@ OffscreenSceneRenderer::OffscreenSceneRenderer(int samples) : samples_(std::max(
                      .arg(made.minorVersion());
         return;
     }
+    if (samples == automaticSamples) samples_ = SceneRenderer::recommendedSamples();
     auto renderer = std::make_unique<SceneRenderer>();
     if (!renderer->initialize(&error_)) return;
     renderer_ = std::move(renderer);
