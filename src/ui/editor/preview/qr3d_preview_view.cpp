@@ -180,14 +180,17 @@ void QR3DPreviewView::settle() {
     lifetime_.scheduleIdleDrain();
 }
 
+// Frames of the fade land every 16 ms, the last exactly at its end.
 void QR3DPreviewView::fadeStep() {
-    const double progress = double((clock_.now() - fadeStart_).count()) /
-                            double(std::chrono::nanoseconds(fadeDuration).count());
-    setOverlayMask(easeIn(progress));
-    if (progress >= 1)
+    const TaskClock::Duration elapsed = clock_.now() - fadeStart_;
+    const TaskClock::Duration duration = fadeDuration;
+    setOverlayMask(easeIn(double(elapsed.count()) / double(duration.count())));
+    if (elapsed >= duration)
         fadeTask_.cancel();
     else
-        fadeTask_ = clock_.schedule(fadeFrameDelay, [this] { fadeStep(); });
+        fadeTask_ =
+            clock_.schedule(std::min<TaskClock::Duration>(fadeFrameDelay, duration - elapsed),
+                            [this] { fadeStep(); });
 }
 
 void QR3DPreviewView::setOverlayMask(double mask) {
