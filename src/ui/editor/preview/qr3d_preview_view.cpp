@@ -82,6 +82,7 @@ bool QR3DPreviewView::hasPendingTasks() const {
 }
 
 void QR3DPreviewView::handlePan(PanState state, QSizeF translation, PanDevice device) {
+    panning_ = state == PanState::began || state == PanState::changed;
     if (state == PanState::ended || state == PanState::cancelled) springBack();
     if (state == PanState::began) beginPan();
     followTravel(translation, device);
@@ -206,18 +207,20 @@ void QR3DPreviewView::drainNow() {
     warmingTask_.cancel();
     fadeTask_.cancel();
     sceneIsWarming_ = false;
+    panning_ = false;
     tilt_ = {};
     overlayMask_ = 1;
     lifetime_.drain();
     updateLayers();
 }
 
-// The GL view shows only while something of the scene can be seen: a hidden GL widget costs
-// nothing, and at rest the window paints as if there were none. Where GL widgets cannot show,
-// the flat picture stays.
+// The GL view shows during a pan and while anything of the scene can be seen: a hidden GL
+// widget costs nothing, and at rest the window paints as if there were none. From the start of
+// a pan it draws under the still opaque picture, so that its first, slow frame (shaders, meshes)
+// falls within the warm-up. Where GL widgets cannot show, the flat picture stays.
 void QR3DPreviewView::updateLayers() {
     const bool canShow3D = SceneView::openGLAvailable();
-    const bool show3D = canShow3D && !lifetime_.isDrained() && overlayOpacity() < 1;
+    const bool show3D = canShow3D && !lifetime_.isDrained() && (panning_ || overlayOpacity() < 1);
     if (show3D && !sceneView_) {
         sceneView_ = new SceneView(sceneSamples, this);
         sceneView_->setScene(&lifetime_.root());
