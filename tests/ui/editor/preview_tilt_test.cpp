@@ -38,7 +38,6 @@ struct Card {
         window.show();
         QApplication::setActiveWindow(&window);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        clock.advance(1s);  // past the first symbol's rebuild delay
     }
 
     const QRPreviewSceneLifetime& lifetime() const { return view->sceneLifetime(); }
@@ -150,6 +149,7 @@ TEST(PreviewTilt, EditsRebuildOnlyALiveScene) {
     red.foreground = {1, 0, 0, 1};
     const quint64 built = card.view->sceneBuildCount();
     card.canvas->setSymbol(card.matrix, red);
+    EXPECT_FALSE(card.view->hasPendingTasks());
     card.clock.advance(2s);
     EXPECT_EQ(card.view->sceneBuildCount(), built);
     EXPECT_FALSE(card.view->hasPendingTasks());

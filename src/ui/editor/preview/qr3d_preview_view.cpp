@@ -112,8 +112,11 @@ void QR3DPreviewView::followTravel(QSizeF translation, PanDevice device) {
 }
 
 // Only the last change within the delay rebuilds, and only a scene that exists: a drained one
-// is built by the next pan, from whatever the symbol is then.
+// is built by the next pan, from whatever the symbol is then. Since only a pan makes a drained
+// scene live, and a pan's start cancels the rebuild, a drained scene needs no timer at all.
 void QR3DPreviewView::scheduleRebuild() {
+    rebuildTask_.cancel();
+    if (lifetime_.isDrained()) return;
     rebuildTask_ = clock_.schedule(rebuildDelay, [this] { rebuild(); });
 }
 
