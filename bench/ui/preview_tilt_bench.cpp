@@ -13,7 +13,8 @@
 // window at its default size), fed like a 120 Hz trackpad: 2 px of travel every 8 ms.
 // - previewTilt_firstFrame: from the start of a pan on a drained card to the first frame on
 //   screen that shows a tilt (build, install, the 60 ms warm-up, frames). Budget: 80 ms on
-//   Mesa's software rasteriser.
+//   Mesa's software rasteriser. The window's very first pan, which also makes the GL view, is
+//   reported apart (window_first_ms).
 // - previewTilt_frames: tilted frames while the pan goes on (counter fps; budget 30).
 // GL widgets need a display, so run these under Xvfb on the xcb platform:
 //   xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb
@@ -101,6 +102,14 @@ void previewTilt_firstFrame(benchmark::State& state) {
         return;
     }
     TiltFixture fixture;
+    // The window's first pan also makes its GL view, for which Qt remakes the window; that one
+    // is left out of the timing and reported on its own.
+    QElapsedTimer firstClock;
+    firstClock.start();
+    fixture.beginPan();
+    fixture.waitForTiltedFrames(1);
+    const double firstMilliseconds = firstClock.nsecsElapsed() / 1e6;
+    fixture.endPan();
     double startMilliseconds = 0;
     for (auto _ : state) {
         QElapsedTimer clock;
@@ -113,6 +122,7 @@ void previewTilt_firstFrame(benchmark::State& state) {
     fixture.report(state);
     // Of which the scene's building and installing.
     state.counters["build_ms"] = startMilliseconds / double(state.iterations());
+    state.counters["window_first_ms"] = firstMilliseconds;
 }
 
 void previewTilt_frames(benchmark::State& state) {

@@ -102,9 +102,13 @@ TEST(PreviewTilt, TravelTiltsTheSceneAfterItWarmsUp) {
     card.view->handlePan(PanState::changed, {110, 104});
     const QVector3D up = card.pivotRotation().rotatedVector({0, 1, 0});
     EXPECT_LT(distance(up, {0.5f, std::sqrt(0.5f), 0.5f}), 1e-6);
-    // The scene stays while the fingers rest on the trackpad.
+    // The scene stays while the fingers rest on the trackpad, edits or not.
+    QRStyle dots;
+    dots.moduleShape = ModuleShape::dot;
+    card.canvas->setSymbol(card.matrix, dots);
     card.clock.advance(5s);
     EXPECT_FALSE(card.lifetime().isDrained());
+    EXPECT_TRUE(card.pivotRotation() != QQuaternion());
 }
 
 // Release: the picture stays hidden while the scene springs back (within 3 s, to exactly

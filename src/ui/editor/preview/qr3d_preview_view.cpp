@@ -124,8 +124,9 @@ void QR3DPreviewView::rebuild() {
     rebuildTask_.cancel();
     if (lifetime_.isDrained()) return;
     buildScene();
-    // A settling spring schedules the drain itself once it is done.
-    if (isSpringing()) lifetime_.cancelIdleDrain();
+    // A scene in use is not idle: a pan that goes on, or a spring that will schedule the drain
+    // itself once it settles.
+    if (panning_ || isSpringing()) lifetime_.cancelIdleDrain();
 }
 
 void QR3DPreviewView::buildScene() {
