@@ -13,10 +13,10 @@
 // window at its default size), fed like a 120 Hz trackpad: 2 px of travel every 8 ms.
 // - previewTilt_firstFrame: from the start of a pan on a drained card to the first frame on
 //   screen that shows a tilt (build, install, the 60 ms warm-up, frames). Budget: 80 ms on
-//   Mesa's software rasteriser. The window's very first pan, which also makes the GL view, is
-//   reported apart (window_first_ms).
+//   Mesa's software rasteriser. The window's very first pan, which also makes the view's GL
+//   context, is reported apart (window_first_ms).
 // - previewTilt_frames: tilted frames while the pan goes on (counter fps; budget 30).
-// GL widgets need a display, so run these under Xvfb on the xcb platform:
+// OpenGL needs a display, so run these under Xvfb:
 //   xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb
 //     build/default/bench/ui/vostrel_ui_bench --benchmark_filter=previewTilt
 // Elsewhere they report an error.
@@ -68,7 +68,7 @@ struct TiltFixture {
         view->handlePan(PanState::began, {0, 0});
         const double started = clock.nsecsElapsed() / 1e6;
         if (!countingFrames) {
-            QObject::connect(view->sceneView(), &QOpenGLWidget::frameSwapped, &feeder,
+            QObject::connect(view->sceneView(), &SceneView::framePainted, &feeder,
                              [this] { tiltedFrames += view->tilt().y != 0; });
             countingFrames = true;
         }
@@ -98,12 +98,12 @@ struct TiltFixture {
 
 void previewTilt_firstFrame(benchmark::State& state) {
     if (!SceneView::openGLAvailable()) {
-        state.SkipWithError("GL widgets need a display: run under Xvfb with QT_QPA_PLATFORM=xcb");
+        state.SkipWithError("OpenGL needs a display: run under Xvfb");
         return;
     }
     TiltFixture fixture;
-    // The window's first pan also makes its GL view, for which Qt remakes the window; that one
-    // is left out of the timing and reported on its own.
+    // The window's first pan also makes the view and its GL context; that one is left out of the
+    // timing and reported on its own.
     QElapsedTimer firstClock;
     firstClock.start();
     fixture.beginPan();
@@ -127,7 +127,7 @@ void previewTilt_firstFrame(benchmark::State& state) {
 
 void previewTilt_frames(benchmark::State& state) {
     if (!SceneView::openGLAvailable()) {
-        state.SkipWithError("GL widgets need a display: run under Xvfb with QT_QPA_PLATFORM=xcb");
+        state.SkipWithError("OpenGL needs a display: run under Xvfb");
         return;
     }
     constexpr int framesPerIteration = 30;

@@ -88,6 +88,17 @@ QImage OffscreenSceneRenderer::render(const Entity& root, QSize pixels, const QC
     return frameImage();
 }
 
+void OffscreenSceneRenderer::releaseResources() {
+    if (!renderer_ || !context_->makeCurrent(surface_.get())) return;
+    renderer_->releaseSceneResources();
+    framebuffer_.reset();
+    context_->doneCurrent();
+}
+
+bool OffscreenSceneRenderer::canRender() {
+    return OffscreenSceneRenderer(0).isValid();
+}
+
 QString OffscreenSceneRenderer::takeGlErrors() {
     if (!context_ || !context_->makeCurrent(surface_.get())) return {};
     QStringList errors;

@@ -37,6 +37,14 @@ class OffscreenSceneRenderer {
     // drawFrame and frameImage together; a null picture when drawing failed.
     QImage render(const Entity& root, QSize pixels, const QColor& background);
 
+    // Frees the GPU copies of meshes and textures and the framebuffer, keeping the context; the
+    // next frame makes what it needs again.
+    void releaseResources();
+
+    // Whether this process can make a renderer at all (a context of OpenGL 3.3 core that builds
+    // the shaders).
+    static bool canRender();
+
     // The GL errors raised since the last call, as text ("" when none).
     QString takeGlErrors();
 

@@ -456,10 +456,14 @@ void SceneRenderer::evictUnused() {
     texturesUsed_.clear();
 }
 
-void SceneRenderer::releaseResources() {
+void SceneRenderer::releaseSceneResources() {
     for (auto& [key, mesh] : meshes_) mesh->used = false;
     texturesUsed_.clear();
     evictUnused();
+}
+
+void SceneRenderer::releaseResources() {
+    releaseSceneResources();
     if (instanceBuffer_) gl_.glDeleteBuffers(1, &instanceBuffer_);
     instanceBuffer_ = 0;
     litProgram_.reset();

@@ -36,6 +36,10 @@ class SceneRenderer {
     // without a camera gives the background alone.
     void render(const Entity& root, QSize pixels, const QColor& background);
 
+    // Frees the GPU copies of meshes and textures, keeping the shaders; the next frame uploads
+    // what it draws again. Needs the context current.
+    void releaseSceneResources();
+
     // Frees every GPU object; call with the context current before it goes away.
     void releaseResources();
 

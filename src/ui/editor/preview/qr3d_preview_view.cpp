@@ -26,8 +26,6 @@ constexpr int springMaximumSteps = 360;
 constexpr double settledPosition = 0.0005;
 constexpr double settledVelocity = 0.005;
 constexpr auto fadeFrameDelay = 16ms;
-// On Mesa's software rasteriser multisampling costs about three times the frame.
-constexpr int sceneSamples = 0;
 
 double easeIn(double progress) {
     static const QEasingCurve curve = [] {
@@ -226,7 +224,7 @@ void QR3DPreviewView::updateLayers() {
     const bool canShow3D = SceneView::openGLAvailable();
     const bool show3D = canShow3D && !lifetime_.isDrained() && (panning_ || overlayOpacity() < 1);
     if (show3D && !sceneView_) {
-        sceneView_ = new SceneView(sceneSamples, this);
+        sceneView_ = new SceneView(OffscreenSceneRenderer::automaticSamples, this);
         sceneView_->setScene(&lifetime_.root());
         sceneView_->setBackground(sceneBackground());
         sceneView_->setGeometry(area_.toAlignedRect());
