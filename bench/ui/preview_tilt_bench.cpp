@@ -16,10 +16,8 @@
 //   Mesa's software rasteriser. The window's very first pan, which also makes the view's GL
 //   context, is reported apart (window_first_ms).
 // - previewTilt_frames: tilted frames while the pan goes on (counter fps; budget 30).
-// OpenGL needs a display, so run these under Xvfb:
-//   xvfb-run -a -s "-screen 0 1280x800x24" env QT_QPA_PLATFORM=xcb
-//     build/default/bench/ui/vostrel_ui_bench --benchmark_filter=previewTilt
-// Elsewhere they report an error.
+// OpenGL needs an X display (scripts/bench.sh runs the benchmarks under Xvfb); without one these
+// report an error.
 
 namespace {
 
