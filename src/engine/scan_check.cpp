@@ -1,13 +1,10 @@
 #include "engine/scan_check.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <numeric>
 #include <tuple>
 #include <vector>
-
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentMap>
 
 #include "render/qr_module_renderer.h"
 
@@ -18,37 +15,49 @@ namespace {
 // About what a phone camera resolves of a code printed a couple of centimetres wide.
 constexpr double smallPrintPixelsPerModule = 3.0;
 
-// One pixel as it looks on white paper or a light page: premultiplied colour plus the white that
-// shows through, as grey (the same weights as qGray).
-int greyOnWhite(QRgb pixel) {
-    const int white = 255 - qAlpha(pixel);
-    return qGray(qRed(pixel) + white, qGreen(pixel) + white, qBlue(pixel) + white);
+// Where each channel of a Format_ARGB32_Premultiplied pixel lies among its four bytes.
+constexpr bool littleEndian = Q_BYTE_ORDER == Q_LITTLE_ENDIAN;
+constexpr int blueByte = littleEndian ? 0 : 3;
+constexpr int greenByte = littleEndian ? 1 : 2;
+constexpr int redByte = littleEndian ? 2 : 1;
+constexpr int alphaByte = littleEndian ? 3 : 0;
+
+// The mean grey of `count` pixels on white paper or a light page, from the sums of their
+// premultiplied channels: each pixel is its colour plus the white that shows through, as grey
+// with qGray's weights. Both steps are linear, so the mean of the pixels' greys is the grey of
+// their sums.
+uchar meanGreyOnWhite(const std::array<quint32, 4>& sums, quint32 count) {
+    const quint32 white = 255 * count - sums[alphaByte];
+    const quint32 grey =
+        (sums[redByte] * 11 + sums[greenByte] * 16 + sums[blueByte] * 5) / 32 + white;
+    return uchar((grey + count / 2) / count);
 }
 
 // The picture on white, as grey, each pixel the mean of a `reduction` × `reduction` block (the
-// last row and column of blocks may be partial). Rows are summed column by column first, so the
-// inner loop has no division and vectorises.
-QImage greyOnWhite(const QImage& picture, int reduction) {
+// last row and column of blocks may be partial). The rows of a block are added byte by byte
+// first, a loop that vectorises; greys are made only per block.
+QImage greyOnWhite(const QImage& input, int reduction) {
+    const QImage picture = input.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int width = picture.width();
     const int height = picture.height();
     QImage grey((width + reduction - 1) / reduction, (height + reduction - 1) / reduction,
                 QImage::Format_Grayscale8);
-    std::vector<int> columnSums(static_cast<size_t>(width));
+    std::vector<quint32> byteSums(size_t(width) * 4);
     for (int top = 0, row = 0; top < height; top += reduction, ++row) {
         const int bottom = std::min(top + reduction, height);
-        std::fill(columnSums.begin(), columnSums.end(), 0);
+        std::fill(byteSums.begin(), byteSums.end(), 0);
         for (int y = top; y < bottom; ++y) {
-            const auto* source = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
-            for (int x = 0; x < width; ++x)
-                columnSums[static_cast<size_t>(x)] += greyOnWhite(source[x]);
+            const uchar* bytes = picture.constScanLine(y);
+            for (size_t i = 0; i < byteSums.size(); ++i) byteSums[i] += bytes[i];
         }
         uchar* target = grey.scanLine(row);
         for (int left = 0, column = 0; left < width; left += reduction, ++column) {
             const int right = std::min(left + reduction, width);
-            const int sum =
-                std::accumulate(columnSums.begin() + left, columnSums.begin() + right, 0);
-            const int count = (right - left) * (bottom - top);
-            target[column] = uchar((sum + count / 2) / count);
+            std::array<quint32, 4> sums{};
+            for (int x = left; x < right; ++x)
+                for (size_t channel = 0; channel < 4; ++channel)
+                    sums[channel] += byteSums[size_t(x) * 4 + channel];
+            target[column] = meanGreyOnWhite(sums, quint32((right - left) * (bottom - top)));
         }
     }
     return grey;
@@ -137,14 +146,6 @@ QList<ReadingTask> readingTasks(int exportedEdge, const QImage& exported, const 
     return tasks;
 }
 
-// The readings' own threads. A check may itself run on a pool's thread (a batch item, a
-// QtConcurrent::run); waiting there for readings queued behind it on that same pool would wait
-// for ever once every thread of the pool waits so.
-QThreadPool& readerThreads() {
-    static QThreadPool pool;
-    return pool;
-}
-
 ScanVerdict verdictOf(const QList<ScanReading>& readings) {
     const auto read = std::count_if(readings.begin(), readings.end(), [](const ScanReading& r) {
         return r.outcome == ScanReading::Outcome::read;
@@ -222,15 +223,13 @@ std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const M
     if (stop()) return std::nullopt;
     const QList<ReadingTask> tasks =
         readingTasks(picture.width(), exported, small, modules, style.flipVertical);
-    // The readings are independent of each other: side by side they take the time of the
-    // longest. A cancelled check skips the readings not yet started.
-    const auto read = [&](const ReadingTask& task) {
-        return stop() ? ScanReading{task.reader, task.picture, 0, {}} : readingOf(task, payload);
-    };
+    // One after the other on the calling thread: together they take a few milliseconds, less
+    // than handing them to other threads would save, and a batch keeps every core busy anyway.
     ScanCheckResult result;
-    result.readings =
-        QtConcurrent::blockingMapped<QList<ScanReading>>(&readerThreads(), tasks, read);
-    if (stop()) return std::nullopt;
+    for (const ReadingTask& task : tasks) {
+        if (stop()) return std::nullopt;
+        result.readings.append(readingOf(task, payload));
+    }
     result.verdict = verdictOf(result.readings);
     return result;
 }
