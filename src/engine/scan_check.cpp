@@ -42,13 +42,15 @@ QImage greyOnWhite(const QImage& input, int reduction) {
     const int height = picture.height();
     QImage grey((width + reduction - 1) / reduction, (height + reduction - 1) / reduction,
                 QImage::Format_Grayscale8);
-    std::vector<quint32> byteSums(size_t(width) * 4);
+    // 16 bits hold the sum of 257 rows of bytes, which no block exceeds (see readingReduction).
+    std::vector<quint16> byteSums(size_t(width) * 4);
     for (int top = 0, row = 0; top < height; top += reduction, ++row) {
         const int bottom = std::min(top + reduction, height);
         std::fill(byteSums.begin(), byteSums.end(), 0);
         for (int y = top; y < bottom; ++y) {
             const uchar* bytes = picture.constScanLine(y);
-            for (size_t i = 0; i < byteSums.size(); ++i) byteSums[i] += bytes[i];
+            for (size_t i = 0; i < byteSums.size(); ++i)
+                byteSums[i] = quint16(byteSums[i] + bytes[i]);
         }
         uchar* target = grey.scanLine(row);
         for (int left = 0, column = 0; left < width; left += reduction, ++column) {
@@ -99,7 +101,7 @@ double modulesAcross(const ModuleMatrix& matrix, const QRStyle& style) {
 // what a camera held a little further away sees. On a few thousand designs the verdicts are the
 // same as from the full picture, at a tenth of the time.
 int readingReduction(double pixelsPerModule) {
-    return std::max(1, int(pixelsPerModule / 6.0));
+    return std::clamp(int(pixelsPerModule / 6.0), 1, 257);
 }
 
 // The symbol drawn at about three pixels per module and blurred; an exported picture already
