@@ -17,7 +17,6 @@ COLORS = {
     "wing": ("#3d7d2a", 0.45),
     "wing-vein": ("#7bc653", 0.6),
     "thigh": ("#7fd356", 0.5),
-    "stripe": ("#3f8a2a", 0.6),
     "limb": ("#1f3d17", 0.7),
     "eye": ("#ffffff", 0.25),
     "pupil": ("#1b2416", 0.2),
@@ -89,17 +88,17 @@ class Character:
 
     def antenna(self, side):
         z = side
-        path = curve([(0, 0, 0), (0.06, 0.22, 0.04 * z), (0.0, 0.46, 0.12 * z),
-                      (-0.24, 0.64, 0.2 * z), (-0.56, 0.66, 0.26 * z), (-0.7, 0.58, 0.28 * z)], 8)
+        path = curve([(0, 0, 0), (0.08, 0.16, 0.04 * z), (0.03, 0.34, 0.1 * z),
+                      (-0.18, 0.48, 0.18 * z), (-0.48, 0.52, 0.25 * z), (-0.72, 0.44, 0.3 * z)], 8)
         shape = tube(path, 0.022, 0.012, segments=8)
         base = on_head((0.35, 0.9, 0.32 * side), -0.02)
         name = "antenna-" + self.side_name(side)
         return self.group(name, base, [self.part(name, shape, "limb")])
 
     def head(self):
-        mouth = tube(curve([on_head((0.86, -0.32, z), -0.004) for z in (-0.26, -0.08, 0.08,
-                                                                         0.26)], 6),
-                     0.016, segments=8)
+        smile = [on_head((0.86, -0.26 - 0.1 * (1 - (z / 0.26) ** 2), z), -0.004)
+                 for z in (-0.26, -0.1, 0.0, 0.1, 0.26)]
+        mouth = tube(curve(smile, 6), 0.018, segments=8)
         cheeks = [self.part("cheek-" + self.side_name(s),
                             ellipsoid(on_head((0.6, -0.28, 0.72 * s), -0.012), (0.07, 0.02, 0.058),
                                       facing((0.6, -0.28, 0.72 * s)), rings=8, segments=16),
@@ -116,36 +115,37 @@ class Character:
         thorax = ellipsoid((0.1, 0.47, 0), (0.23, 0.25, 0.24), rings=14, segments=24)
         parts = [self.part("abdomen", abdomen, "body"), self.part("thorax", thorax, "body")]
         for s in (-1, 1):
-            wing = ellipsoid((-0.3, 0.64, 0.1 * s), (0.5, 0.07, 0.15), euler(x=-8 * s, z=9),
+            wing = ellipsoid((-0.32, 0.6, 0.12 * s), (0.5, 0.09, 0.17), euler(x=-14 * s, z=9),
                              rings=12, segments=24)
-            vein = tube(curve([(-0.62, 0.62, 0.2 * s), (-0.32, 0.7, 0.2 * s),
-                               (0.02, 0.73, 0.16 * s)], 6), 0.012, segments=6)
+            vein = tube(curve([(-0.66, 0.57, 0.2 * s), (-0.34, 0.66, 0.22 * s),
+                               (0.0, 0.7, 0.17 * s)], 6), 0.012, segments=6)
             parts.append(self.part("wing-" + self.side_name(s), wing, "wing"))
             parts.append(self.part("wing-vein-" + self.side_name(s), vein, "wing-vein"))
         return parts
 
     def hind_leg(self, side):
-        z = 0.2 * side
-        knee = (-0.44, 0.44, 0.1 * side)
-        thigh = ellipsoid(scale(knee, 0.5), (0.33, 0.115, 0.09), along((0, 0, 0), knee),
-                          rings=14, segments=24)
-        stripes = merge(*[tube([add(scale(knee, t), (0.0, 0.1, -0.05 * side)),
-                                add(scale(knee, t), (0.03, 0.105, 0.05 * side))], 0.012,
-                               segments=6) for t in (0.3, 0.45, 0.6)])
-        shin_path = [(0, 0, 0), (-0.22, -0.5, 0.04 * side), (-0.3, -0.78, 0.06 * side),
-                     (-0.16, -0.84, 0.06 * side)]
+        z = 0.22 * side
+        knee = (-0.5, 0.3, 0.08 * side)
+        # A drumstick: thick at the hip, narrowing toward the knee, as on the logo.
+        thigh = merge(ellipsoid(scale(knee, 0.42), (0.3, 0.15, 0.11), along((0, 0, 0), knee),
+                                rings=14, segments=24),
+                      ellipsoid(scale(knee, 0.75), (0.2, 0.08, 0.07), along((0, 0, 0), knee),
+                                rings=10, segments=16))
+        foot_y = -(0.4 + knee[1]) + 0.026
+        shin_path = [(0, 0, 0), (-0.1, foot_y * 0.55, 0.03 * side),
+                     (-0.12, foot_y, 0.05 * side), (0.04, foot_y, 0.05 * side)]
         shin = self.group("hind-shin-" + self.side_name(side), knee,
                           [self.part("hind-shin-" + self.side_name(side),
-                                     tube(shin_path, 0.034, 0.024, segments=10), "limb")])
+                                     tube(shin_path, 0.034, 0.026, segments=10), "limb")])
         name = "hind-leg-" + self.side_name(side)
         return self.group(name, (-0.12, 0.4, z), [
-            self.part("thigh-" + self.side_name(side), thigh, "thigh"),
-            self.part("thigh-stripes-" + self.side_name(side), stripes, "stripe"), shin])
+            self.part("thigh-" + self.side_name(side), thigh, "thigh"), shin])
 
     def walking_leg(self, name, hip, reach, side):
         x, z = reach, side
-        path = [(0, 0, 0), (x * 0.4, -0.16, 0.14 * z), (x * 0.2, -0.33, 0.2 * z),
-                (x * 0.2 + 0.1, -0.35, 0.21 * z)]
+        ground = 0.022 - hip[1]
+        path = [(0, 0, 0), (x * 0.4, ground * 0.45, 0.14 * z), (x * 0.2, ground, 0.2 * z),
+                (x * 0.2 + 0.1, ground, 0.21 * z)]
         full = name + "-" + self.side_name(side)
         return self.group(full, (hip[0], hip[1], hip[2] * side),
                           [self.part(full, tube(path, 0.03, 0.022, segments=10), "limb")])
