@@ -47,6 +47,12 @@ Pose capturePose(const Entity& root) {
     return pose;
 }
 
+void applyPose(Entity& root, const Pose& pose) {
+    const auto found = pose.constFind(root.name);
+    if (found != pose.cend()) root.transform = *found;
+    for (const auto& child : root.children()) applyPose(*child, pose);
+}
+
 AnimationPlaybackController::AnimationPlaybackController(Entity& root, AnimationResource animation,
                                                          double transitionDuration, Pose from)
     : animation_(std::move(animation)), transition_(transitionDuration) {

@@ -12,6 +12,8 @@ namespace vostrel {
 // The local transforms of a tree's named entities, to blend a new clip in from.
 using Pose = QHash<QString, Transform>;
 Pose capturePose(const Entity& root);
+// Sets the transform of every entity of the tree that the pose names.
+void applyPose(Entity& root, const Pose& pose);
 
 // One clip playing on an entity tree, driven by explicit time steps: advance() moves the clock
 // (scaled by `speed`, unless paused or stopped) and poses the entities the clip names. During the
