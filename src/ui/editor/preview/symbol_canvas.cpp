@@ -6,14 +6,16 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QPainterPath>
 #include <cmath>
 
 #include "render/logo_placement.h"
 #include "render/qr_module_renderer.h"
+#include "ui/editor/preview/flat_symbol_layer.h"
+#include "ui/editor/preview/qr3d_preview_view.h"
 #include "ui/editor/preview/symbol_drag.h"
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/palette_colors.h"
+#include "ui/widgets/trackpad_pan_catcher.h"
 
 namespace vostrel {
 
@@ -49,13 +51,22 @@ QString copyActionName() {
 
 }  // namespace
 
-SymbolCanvas::SymbolCanvas(QWidget* parent)
-    : QWidget(parent), replaceLogo_(new ReplaceLogoButton(this)) {
+SymbolCanvas::SymbolCanvas(QWidget* parent, TaskClock& clock)
+    : QWidget(parent),
+      preview3D_(new QR3DPreviewView(this, clock)),
+      panCatcher_(new TrackpadPanCatcher(this, clock)),
+      replaceLogo_(new ReplaceLogoButton(this)) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumSize(160, 160);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleRole(this, QAccessible::Graphic, {copyActionName()});
-    setAccessibleDescription(tr("Click to focus, then press Ctrl+C to copy the QR code"));
+    setAccessibleDescription(
+        tr("Click to focus, then press Ctrl+C to copy the QR code. To tilt it in 3D, drag it "
+           "with Shift held or press the arrow keys"));
+    panCatcher_->setOnChange([view = preview3D_](PanState state, QSizeF travel, PanDevice device) {
+        view->handlePan(state, travel, device);
+    });
+    preview3D_->setBackdrop(cardColor());
     replaceLogo_->hide();
     connect(replaceLogo_, &QAbstractButton::clicked, this, &SymbolCanvas::replaceLogoRequested);
 }
@@ -64,9 +75,12 @@ void SymbolCanvas::setSymbol(const ModuleMatrix& matrix, const QRStyle& style) {
     if (matrix == matrix_ && style == style_) return;
     matrix_ = matrix;
     style_ = style;
-    pictureStale_ = true;
+    preview3D_->setSymbol(matrix, style);
     placeReplaceLogoButton();
-    update();
+}
+
+quint64 SymbolCanvas::renderCount() const {
+    return preview3D_->flatPicture()->renderCount();
 }
 
 QRectF SymbolCanvas::cardRectIn(const QSize& size) {
@@ -92,37 +106,6 @@ QRectF SymbolCanvas::symbolRect() const {
     return QRectF(corner, QSizeF(side, side));
 }
 
-// Softens the picture's corners, but only within the quiet zone: the modules stay exactly as
-// exported, and without a quiet zone the corners stay square.
-void SymbolCanvas::roundCorners(QPainter& painter, const QSizeF& pixels) const {
-    const auto frame = fittedFrame(int(matrix_.size()), style_.quietZoneModules, pixels);
-    if (!frame || frame->quietZone <= 0) return;
-    const qreal radius = std::min(10.0 * devicePixelRatioF(), frame->quietZone * frame->unit * 0.5);
-    const qreal edge = frame->canvasEdge(int(matrix_.size()));
-    const QRectF square(frame->originX, frame->originY, edge, edge);
-    QPainterPath rounded, outside;
-    rounded.addRoundedRect(square, radius, radius);
-    outside.addRect(square);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-    painter.fillPath(outside.subtracted(rounded), Qt::black);
-}
-
-const QImage& SymbolCanvas::picture(const QSize& pixels) {
-    if (pictureStale_ || picture_.size() != pixels) {
-        picture_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-        picture_.fill(Qt::transparent);
-        QPainter painter(&picture_);
-        QRModuleRenderer{matrix_, style_}.draw(painter, QSizeF(pixels));
-        roundCorners(painter, QSizeF(pixels));
-        painter.end();
-        picture_.setDevicePixelRatio(devicePixelRatioF());
-        pictureStale_ = false;
-        ++renderCount_;
-    }
-    return picture_;
-}
-
 void SymbolCanvas::paintCard(QPainter& painter) const {
     const QRectF card = cardRect();
     painter.setPen(Qt::NoPen);
@@ -133,8 +116,7 @@ void SymbolCanvas::paintCard(QPainter& painter) const {
                                 cardRadius + grow);
     }
     const bool dark = isDarkPalette(palette());
-    painter.setBrush(dark ? palette().color(QPalette::Window).lighter(125)
-                          : palette().color(QPalette::Base));
+    painter.setBrush(cardColor());
     QColor outline = palette().color(QPalette::Mid);
     outline.setAlphaF(dark ? 0.9f : 0.5f);
     painter.setPen(QPen(outline, 1));
@@ -146,20 +128,34 @@ void SymbolCanvas::paintCard(QPainter& painter) const {
     }
 }
 
+QColor SymbolCanvas::cardColor() const {
+    return isDarkPalette(palette()) ? palette().color(QPalette::Window).lighter(125)
+                                    : palette().color(QPalette::Base);
+}
+
 void SymbolCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     paintCard(painter);
-    if (matrix_.empty()) return;
-    const QRectF target = symbolRect();
-    const QSize pixels = (target.size() * devicePixelRatioF()).toSize();
-    if (pixels.isEmpty()) return;
-    painter.drawImage(target.topLeft(), picture(pixels));
 }
 
 void SymbolCanvas::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    placeSymbol();
     placeReplaceLogoButton();
+}
+
+void SymbolCanvas::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) preview3D_->setBackdrop(cardColor());
+    // The symbol sits on device pixels, which move with the screen's pixel density.
+    if (event->type() == QEvent::ScreenChangeInternal) placeSymbol();
+    QWidget::changeEvent(event);
+}
+
+void SymbolCanvas::placeSymbol() {
+    preview3D_->setGeometry(rect());
+    preview3D_->setSymbolArea(symbolRect());
+    replaceLogo_->raise();
 }
 
 void SymbolCanvas::placeReplaceLogoButton() {

@@ -1,31 +1,32 @@
 #pragma once
 
-#include <QImage>
 #include <QPoint>
 #include <QWidget>
 #include <optional>
 
 #include "engine/module_matrix.h"
 #include "render/qr_style.h"
+#include "ui/widgets/task_clock.h"
 
 class QAbstractButton;
 
 namespace vostrel {
 
-// The preview card: the styled symbol drawn by the renderer on a rounded card, as large as the
-// widget allows and crisp at the screen's pixel density. The picture is kept between paints and
-// drawn again only when the matrix, the style or the size changed since the last paint, so a
-// burst of edits between two frames (a slider drag) costs one rendering, and repaints for other
-// reasons (focus, hover) cost none.
+class QR3DPreviewView;
+class TrackpadPanCatcher;
+
+// The preview card: the styled symbol on a rounded card, as large as the widget allows, shown
+// by a QR3DPreviewView (a flat picture at rest, the tilting 3D scene while the user pans).
 //
 // A click gives it the keyboard focus; then Ctrl+C asks for a copy, as do its context menu and
-// its accessibility action "Copy QR Code". Dragging it drags the symbol out as a PNG. While the
-// style has a logo, a transparent button over the logo asks to replace it.
+// its accessibility action "Copy QR Code". Dragging it drags the symbol out as a PNG. Two
+// fingers on a trackpad, Shift + drag, or the arrow keys while it has focus tilt the symbol.
+// While the style has a logo, a transparent button over the logo asks to replace it.
 class SymbolCanvas : public QWidget {
     Q_OBJECT
 
   public:
-    explicit SymbolCanvas(QWidget* parent = nullptr);
+    explicit SymbolCanvas(QWidget* parent = nullptr, TaskClock& clock = TaskClock::system());
 
     void setSymbol(const ModuleMatrix& matrix, const QRStyle& style);
     const ModuleMatrix& matrix() const { return matrix_; }
@@ -35,8 +36,10 @@ class SymbolCanvas : public QWidget {
     QRectF cardRect() const { return cardRectIn(size()); }
     QRectF symbolRect() const;
     QAbstractButton* replaceLogoButton() const { return replaceLogo_; }
-    // How many times the picture has been rendered, for telling a fresh picture from a kept one.
-    quint64 renderCount() const { return renderCount_; }
+    QR3DPreviewView* preview3D() const { return preview3D_; }
+    // How many times the flat picture has been rendered, for telling a fresh picture from a
+    // kept one.
+    quint64 renderCount() const;
 
     QSize sizeHint() const override { return QSize(400, 400); }
 
@@ -58,6 +61,7 @@ class SymbolCanvas : public QWidget {
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -65,17 +69,16 @@ class SymbolCanvas : public QWidget {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    const QImage& picture(const QSize& pixels);
-    void roundCorners(QPainter& painter, const QSizeF& pixels) const;
     void placeReplaceLogoButton();
+    void placeSymbol();
     void paintCard(QPainter& painter) const;
+    QColor cardColor() const;
 
     ModuleMatrix matrix_;
     QRStyle style_;
-    QImage picture_;
-    bool pictureStale_ = true;
-    quint64 renderCount_ = 0;
     std::optional<QPoint> pressPoint_;
+    QR3DPreviewView* preview3D_;
+    TrackpadPanCatcher* panCatcher_;
     QAbstractButton* replaceLogo_;
 };
 
