@@ -1,7 +1,10 @@
 #include "companions/mascot3d_scene.h"
 
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
+
+#include "companions/mascot_party_hat.h"
 
 namespace vostrel {
 
@@ -95,6 +98,10 @@ bool Mascot3DScene::wantsFrames() const {
     return isReady_ && animationEnabled_;
 }
 
+bool Mascot3DScene::isIdling() const {
+    return isReady_ && !isHoldingEntrance_ && activeClip_ == MascotClip::idle && orbit_.isAtRest();
+}
+
 void Mascot3DScene::setAnimationEnabled(bool enabled) {
     if (animationEnabled_ == enabled) return;
     animationEnabled_ = enabled;
@@ -152,8 +159,67 @@ void Mascot3DScene::show(MascotClip clip) {
         visibleModel_ = modelContainer_->addChild(std::move(storedModels_.at(clip)));
         storedModels_.erase(clip);
         activeClip_ = clip;
+        dressVisibleModel();
     }
     applyPose(*visibleModel_, restPoses_.at(clip));
+}
+
+void Mascot3DScene::setPartyHat(const QImage& picture) {
+    hatPicture_ = picture;
+    dressVisibleModel();
+    Q_EMIT changed();
+}
+
+// Each clip has its own model, so the hat moves to whichever is shown.
+void Mascot3DScene::dressVisibleModel() {
+    for (auto& [clip, model] : storedModels_) {
+        if (Entity* old = model->findEntity(QString::fromLatin1(partyHatName))) {
+            old->removeFromParent();
+        }
+    }
+    if (!visibleModel_) return;
+    if (Entity* old = visibleModel_->findEntity(QString::fromLatin1(partyHatName))) {
+        old->removeFromParent();
+    }
+    if (hatPicture_.isNull()) return;
+    Entity* head = visibleModel_->findEntity(QStringLiteral("head"));
+    if (auto hat = makePartyHat(hatPicture_, *visibleModel_, restPoses_.at(activeClip_));
+        hat && head) {
+        head->addChild(std::move(hat));
+    }
+}
+
+std::optional<QPointF> Mascot3DScene::viewPosition(const QVector3D& world) const {
+    const QVector3D eye = camera_->worldMatrix().inverted().map(world);
+    if (eye.z() >= 0.0f) return std::nullopt;
+    const double tanHalf = std::tan(qDegreesToRadians(camera_->camera->fieldOfViewInDegrees) / 2);
+    const double aspect = double(viewport_.width()) / double(viewport_.height());
+    const double x = eye.x() / -eye.z() / (tanHalf * aspect);
+    const double y = eye.y() / -eye.z() / tanHalf;
+    return QPointF((x + 1.0) / 2.0, (1.0 - y) / 2.0);
+}
+
+QVector3D Mascot3DScene::groundPoint() const {
+    const QMatrix4x4 container = modelContainer_->worldMatrix();
+    QVector3D feet = container.map(visibleModel_ ? visibleModel_->transform.position : QVector3D());
+    feet.setY(container.map(QVector3D()).y());
+    return feet;
+}
+
+std::optional<QVector3D> Mascot3DScene::headCenter() const {
+    if (!visibleModel_) return std::nullopt;
+    const Entity* head = visibleModel_->findEntity(QStringLiteral("head-mesh"));
+    if (!head) head = visibleModel_->findEntity(QStringLiteral("head"));
+    if (!head) return std::nullopt;
+    const Bounds bounds = head->visualBounds();
+    if (bounds.empty) return std::nullopt;
+    return bounds.center();
+}
+
+float Mascot3DScene::heightAboveGround() const {
+    if (!visibleModel_) return 0.0f;
+    return modelContainer_->worldMatrix().map(visibleModel_->transform.position).y() -
+           groundPoint().y();
 }
 
 double Mascot3DScene::remainingTime() const {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFutureWatcher>
+#include <QImage>
 #include <QObject>
+#include <QPointF>
 #include <QSize>
 #include <map>
 #include <memory>
@@ -63,6 +65,9 @@ class Mascot3DScene : public QObject {
     // Whether advance() would change anything: the view stops its frame clock otherwise.
     bool wantsFrames() const;
 
+    // Only idling: no other clip, no entrance to come, the orbit at rest.
+    bool isIdling() const;
+
     // Pauses the clips (the window is hidden or closed) or resumes them where they stopped.
     void setAnimationEnabled(bool enabled);
 
@@ -74,6 +79,19 @@ class Mascot3DScene : public QObject {
     void setViewportSize(QSize size);
     void pan(MascotOrbit::Phase phase, QSizeF translation);
     void setReduceMotion(bool reduceMotion) { orbitReduceMotion_ = reduceMotion; }
+
+    // The party hat on the mascot's head; a null picture takes it off.
+    void setPartyHat(const QImage& picture);
+    bool wearsPartyHat() const { return !hatPicture_.isNull(); }
+
+    // Where a point of the world shows in the view, as fractions of its width and height from the
+    // top left; none for points behind the camera.
+    std::optional<QPointF> viewPosition(const QVector3D& world) const;
+    // The spot on the ground under the mascot now (world), and how high above it the mascot is.
+    QVector3D groundPoint() const;
+    float heightAboveGround() const;
+    // The middle of the mascot's head now (world), where its confetti comes from.
+    std::optional<QVector3D> headCenter() const;
 
     // The horizontal field of view of a framing, in degrees.
     static double fieldOfView(Mascot3DFraming framing);
@@ -101,6 +119,7 @@ class Mascot3DScene : public QObject {
     void placeCamera();
     void placeLights();
     void applyOrbit();
+    void dressVisibleModel();
 
     Mascot3DFraming framing_;
     Entity root_;
@@ -142,6 +161,8 @@ class Mascot3DScene : public QObject {
     MascotLighting lighting_;
     MascotOrbit orbit_;
     bool orbitReduceMotion_ = false;
+
+    QImage hatPicture_;
 
     QFutureWatcher<Expected<Mascot3DAssets::Models, Mascot3DAssets::LoadError>> watcher_;
 };

@@ -15,8 +15,8 @@ constexpr float framedExtent = 1.6f;
 // The camera looks slightly down on the mascot, from in front.
 constexpr float cameraElevationDegrees = 7.0f;
 
-// How much of the view's smaller side the mascot's largest extent takes, and how far above the
-// model's centre the camera aims (in model extents), leaving headroom for a hop.
+// How much of the view the mascot takes at rest, and how far above the model's centre the camera
+// aims (in framed extents), leaving headroom for a hop.
 struct FramingFit {
     float fill;
     float aimAbove;
@@ -117,8 +117,16 @@ void Mascot3DScene::placeCamera() {
     camera_->camera->fieldOfViewInDegrees = float(qRadiansToDegrees(vertical));
 
     const FramingFit fit = fitFor(framing_);
-    const double visibleSide = 2.0 * std::tan(vertical / 2.0) * std::min(aspect, 1.0);
-    const float distance = float(framedExtent / (fit.fill * visibleSide));
+    // The mascot's height fills `fill` of the view's height, unless its width would then take more
+    // than that share of the view's width.
+    QVector3D extents(framedExtent, framedExtent, framedExtent);
+    if (referenceBounds_ && !referenceBounds_->empty)
+        extents = referenceBounds_->extents() * modelScale();
+    const double visibleHeight = 2.0 * std::tan(vertical / 2.0);
+    const double byHeight = double(extents.y()) / (fit.fill * visibleHeight);
+    const double byWidth =
+        double(std::max(extents.x(), extents.z())) / (fit.fill * visibleHeight * aspect);
+    const float distance = float(std::max(byHeight, byWidth));
     cameraTarget_ = orbitPivot_->transform.position + QVector3D(0, fit.aimAbove * framedExtent, 0);
     const float elevation = qDegreesToRadians(cameraElevationDegrees);
     const QVector3D offset(0, std::sin(elevation), std::cos(elevation));

@@ -3,10 +3,12 @@
 //
 //   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector] [--export-sheet]
 //                      [--batch-sheet input|contact|contacts|progress|summary]
-//   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday]
+//   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday] [--wait MS] [--hop MS]
 //   vostrel-screenshot OUT.png --window library [--library-folder DIR] [--dark]
 //
-// The welcome window greets by the local time: set TZ to see another time of day.
+// The welcome window greets by the local time: set TZ to see another time of day. --wait gives
+// the mascot time to arrive and greet (the picture is taken after MS milliseconds, 800 by
+// default); --hop clicks it MS milliseconds before the picture, to catch it mid-hop.
 //
 // With --export-sheet the picture is of the export sheet opened over the window; with
 // --batch-sheet SCREEN of the batch sheet at one of its screens: input, contact (before a CSV),
@@ -34,6 +36,7 @@
 #include "document/library_view_model.h"
 #include "ui/about/about_view.h"
 #include "ui/editor/document_view.h"
+#include "ui/mascot/mascot_area.h"
 #include "ui/welcome/welcome_view.h"
 
 namespace {
@@ -117,6 +120,9 @@ int main(int argc, char** argv) {
     parser.addOption({"font-size", "the application font's size in points", "points"});
     parser.addOption({"batch-sheet", "picture the batch sheet at one of its screens", "screen"});
     parser.addOption({"main-menu", "open the welcome window's main menu and picture the screen"});
+    parser.addOption({"wait", "milliseconds before the picture is taken", "ms", "800"});
+    parser.addOption(
+        {"hop", "make the mascot hop this many milliseconds before the picture", "ms"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
@@ -155,7 +161,13 @@ int main(int argc, char** argv) {
     }
     if (documentWindow && parser.isSet("export-sheet"))
         QTimer::singleShot(600, [&] { documentWindow->view()->showExportPanel(); });
-    QTimer::singleShot(800, [&] {
+    const int wait = parser.value("wait").toInt();
+    if (parser.isSet("hop")) {
+        QTimer::singleShot(std::max(0, wait - parser.value("hop").toInt()), [window] {
+            if (auto* mascot = window->findChild<vostrel::MascotArea*>()) mascot->click();
+        });
+    }
+    QTimer::singleShot(wait, [&] {
         QWidget* subject = window;
         if (parser.isSet("export-sheet")) subject = window->findChild<QDialog*>();
         const bool saved = subject && subject->grab().save(arguments[0]);
