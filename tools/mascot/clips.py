@@ -6,7 +6,7 @@ idle   3.0 s, loops: breathing bob, swaying antennae, a glance and a blink.
 hello  2.2 s: perks up, tilts the head toward the viewer and waves the near front leg.
 hop    1.2 s: crouches (anticipation), kicks off with the hind legs, stretches in the air,
        lands with a squash and settles.
-arrive 1.8 s: hops in from the left in two bounds and settles where it stands."""
+arrive 1.8 s: pops up out of nothing mid-bound, lands on its spot, and adds a small hop."""
 
 import math
 
@@ -118,19 +118,26 @@ def hop(t):
     return pose
 
 
-# The root faces the camera three quarters turned; arriving, it bounds in along its own heading.
-ARRIVE_FROM = (-1.9, -0.9)
+def ease_out_back(t, overshoot=1.8):
+    t = min(max(t, 0.0), 1.0) - 1
+    return 1 + t * t * ((overshoot + 1) * t + overshoot)
+
+
+# Where the entrance's bound starts, in the root's parent (x, z): near enough that the cricket
+# never leaves the picture, which would cut it at the view's edge.
+ARRIVE_FROM = (-0.55, -0.3)
 
 
 def arrive(t):
-    first = hop_pose(t, 0.0, 0.4, 0.42, (-ARRIVE_FROM[0] * 0.55, -ARRIVE_FROM[1] * 0.55))
-    second = hop_pose(t, 0.8, 0.3, 0.36, (-ARRIVE_FROM[0] * 0.45, -ARRIVE_FROM[1] * 0.45))
-    source = first if t < 0.8 else second
-    start = (ARRIVE_FROM[0], 0, ARRIVE_FROM[1])
-    if t >= 0.8:
-        start = (ARRIVE_FROM[0] * 0.45, 0, ARRIVE_FROM[1] * 0.45)
+    """Pops up from nothing into a bound that lands it on its spot, then a small happy hop."""
+    first = hop_pose(t, -0.2, 0.34, 0.45, (-ARRIVE_FROM[0], -ARRIVE_FROM[1]))
+    second = hop_pose(t, 0.95, 0.16, 0.3)
+    source = first if t < 0.95 else second
+    start = (ARRIVE_FROM[0], 0, ARRIVE_FROM[1]) if t < 0.95 else (0, 0, 0)
     pose = hop_nodes(source, start)
-    look = bump(t, 1.35, 1.55, 1.8)
+    grow = 0.02 + 0.98 * ease_out_back(t / 0.45)
+    pose["vostrel"]["s"] = (grow, grow, grow)
+    look = bump(t, 1.45, 1.62, 1.8)
     pose["head"] = {"r": (8 * look, 10 * look, 0)}
     return pose
 

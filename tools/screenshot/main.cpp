@@ -7,8 +7,9 @@
 //   vostrel-screenshot OUT.png --window library [--library-folder DIR] [--dark]
 //
 // The welcome window greets by the local time: set TZ to see another time of day. --wait gives
-// the mascot time to arrive and greet (the picture is taken after MS milliseconds, 800 by
-// default); --hop clicks it MS milliseconds before the picture, to catch it mid-hop.
+// the mascot time to arrive and greet (the picture is taken after MS milliseconds: by default
+// 4500 for those windows, 800 for the others); --hop clicks it MS milliseconds before the
+// picture, to catch it mid-hop.
 //
 // With --export-sheet the picture is of the export sheet opened over the window; with
 // --batch-sheet SCREEN of the batch sheet at one of its screens: input, contact (before a CSV),
@@ -120,7 +121,10 @@ int main(int argc, char** argv) {
     parser.addOption({"font-size", "the application font's size in points", "points"});
     parser.addOption({"batch-sheet", "picture the batch sheet at one of its screens", "screen"});
     parser.addOption({"main-menu", "open the welcome window's main menu and picture the screen"});
-    parser.addOption({"wait", "milliseconds before the picture is taken", "ms", "800"});
+    parser.addOption({"wait",
+                      "milliseconds before the picture is taken (default 800; 4500 for "
+                      "the welcome and About windows, after the mascot's entrance)",
+                      "ms"});
     parser.addOption(
         {"hop", "make the mascot hop this many milliseconds before the picture", "ms"});
     parser.process(application);
@@ -161,7 +165,9 @@ int main(int argc, char** argv) {
     }
     if (documentWindow && parser.isSet("export-sheet"))
         QTimer::singleShot(600, [&] { documentWindow->view()->showExportPanel(); });
-    const int wait = parser.value("wait").toInt();
+    const bool hasMascot =
+        parser.value("window") == u"welcome" || parser.value("window") == u"about";
+    const int wait = parser.isSet("wait") ? parser.value("wait").toInt() : hasMascot ? 4500 : 800;
     if (parser.isSet("hop")) {
         QTimer::singleShot(std::max(0, wait - parser.value("hop").toInt()), [window] {
             if (auto* mascot = window->findChild<vostrel::MascotArea*>()) mascot->click();

@@ -12,7 +12,7 @@ namespace {
 
 // Steps longer than this (a busy machine, a debugger) move the scene by this much only, so the
 // mascot does not skip a whole clip.
-constexpr double longestStep = 0.1;
+constexpr double longestStep = 0.25;
 
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
