@@ -37,8 +37,10 @@ Mascot3DView::Mascot3DView(Mascot3DFraming framing, QWidget* parent)
 
 Mascot3DView::~Mascot3DView() = default;
 
+// Whether GL works is asked only once the window is shown (it makes a context), so building the
+// window stays as quick as before.
 bool Mascot3DView::failed() const {
-    return scene_.loadFailed() || !SceneView::openGLAvailable() ||
+    return scene_.loadFailed() || (windowIsOpen_ && !SceneView::openGLAvailable()) ||
            (sceneView_ && !sceneView_->isUsable());
 }
 
@@ -77,6 +79,7 @@ void Mascot3DView::showEvent(QShowEvent* event) {
     if (!windowIsOpen_) {
         windowIsOpen_ = true;
         buildRenderer();
+        if (!sceneView_) Q_EMIT failedChanged();
     }
     // After the window is on screen, so its first paint does not wait for the models.
     QTimer::singleShot(0, this, [this] {

@@ -1,6 +1,6 @@
 // The mascot on screen, under Xvfb with Mesa's software OpenGL: broken models leave the
-// placeholder and every action working, the cricket is really drawn, and a hidden window stops
-// its clock and resumes where it stopped.
+// placeholder and every action working, the cricket is really drawn, and a minimised or closed
+// window stops its clock and resumes where it stopped.
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,7 @@ TEST(Mascot3DView, MissingOrStillModelsLeaveThePlaceholderAndEveryActionWorking)
     EXPECT_EQ(about.mascot()->confetti().size(), MascotArea::confettiPieces);
 }
 
-TEST(Mascot3DView, DrawsTheCricketAndPausesWhileTheWindowIsMinimised) {
+TEST(Mascot3DView, DrawsTheCricketAndPausesWhileTheWindowIsMinimisedOrClosed) {
     Welcome welcome;
     MascotArea* mascot = welcome.view.mascot();
     Mascot3DView* view = mascot->mascot3D();
@@ -130,6 +130,15 @@ TEST(Mascot3DView, DrawsTheCricketAndPausesWhileTheWindowIsMinimised) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return view->scene().playback().front()->time() > stoppedAt; }, 5000));
     EXPECT_LT(view->scene().playback().front()->time(), stoppedAt + 0.5);
+
+    // Closed and opened again, the window gets a new GL view and the mascot carries on.
+    const int generation = view->rendererGeneration();
+    welcome.view.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !view->isAnimating(); }, 5000));
+    welcome.view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&welcome.view));
+    EXPECT_EQ(view->rendererGeneration(), generation + 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->isAnimating(); }, 5000));
 
     // A darker palette relights the same models.
     const Entity* idle = view->scene().model(MascotClip::idle);
