@@ -90,7 +90,6 @@ void Mascot3DScene::advance(double seconds) {
 }
 
 void Mascot3DScene::frameRendered() {
-    hasRendered_ = true;
     ++warmupFrames_;
 }
 

@@ -133,7 +133,6 @@ class Mascot3DScene : public QObject {
 
     bool isReady_ = false;
     bool loadFailed_ = false;
-    bool hasRendered_ = false;
     bool isHoldingEntrance_ = false;
     bool animationEnabled_ = true;
     bool loading_ = false;
@@ -149,8 +148,6 @@ class Mascot3DScene : public QObject {
     MascotClip activeClip_ = MascotClip::idle;
     Entity* visibleModel_ = nullptr;
 
-    Transform restingCameraTransform_;
-    QVector3D cameraTarget_;
     double holdElapsed_ = 0.0;
     int warmupFrames_ = 0;
     QSize viewport_{332, 332};

@@ -127,11 +127,12 @@ void Mascot3DScene::placeCamera() {
     const double byWidth =
         double(std::max(extents.x(), extents.z())) / (fit.fill * visibleHeight * aspect);
     const float distance = float(std::max(byHeight, byWidth));
-    cameraTarget_ = orbitPivot_->transform.position + QVector3D(0, fit.aimAbove * framedExtent, 0);
+    const QVector3D target =
+        orbitPivot_->transform.position + QVector3D(0, fit.aimAbove * framedExtent, 0);
     const float elevation = qDegreesToRadians(cameraElevationDegrees);
     const QVector3D offset(0, std::sin(elevation), std::cos(elevation));
-    camera_->look(cameraTarget_, cameraTarget_ + offset * distance);
-    restingCameraTransform_ = camera_->transform;
+    // The camera stays put; the orbit turns the model instead.
+    camera_->look(target, target + offset * distance);
 }
 
 void Mascot3DScene::applyLighting(std::optional<WelcomePeriod> period, bool dark) {

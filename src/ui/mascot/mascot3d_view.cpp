@@ -35,7 +35,10 @@ Mascot3DView::Mascot3DView(Mascot3DFraming framing, QWidget* parent)
     applyLighting();
 }
 
-Mascot3DView::~Mascot3DView() = default;
+// The GL view goes first: it draws the scene, which goes with this object.
+Mascot3DView::~Mascot3DView() {
+    dropRenderer();
+}
 
 // Whether GL works is asked only once the window is shown (it makes a context), so building the
 // window stays as quick as before.
