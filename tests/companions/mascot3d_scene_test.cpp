@@ -56,6 +56,16 @@ TEST(Mascot3DSceneTest, MissingModelOrAnimationFailsWithItsName) {
     EXPECT_EQ(scene.loadError()->kind, Kind::missingResource);
     EXPECT_EQ(scene.loadError()->name, "VostrelMascot-arrive");
 
+    QFile notAModel(missing.filePath("VostrelMascot-arrive.glb"));
+    ASSERT_TRUE(notAModel.open(QIODevice::WriteOnly));
+    notAModel.write("not a model");
+    notAModel.close();
+    Mascot3DScene broken(Mascot3DFraming::welcome);
+    broken.load({missing.path()});
+    waitForLoad(broken);
+    EXPECT_EQ(broken.loadError()->kind, Kind::unreadableModel);
+    EXPECT_EQ(broken.loadError()->name, "VostrelMascot-arrive");
+
     // A model without animations, written by tinygltf itself, is looked up under "Mascot/".
     QTemporaryDir still;
     ASSERT_TRUE(QDir(still.path()).mkdir("Mascot"));

@@ -3,6 +3,7 @@
 // window stops its clock and resumes where it stopped.
 
 #include <gtest/gtest.h>
+#include <tiny_gltf.h>
 
 #include <QFile>
 #include <QPushButton>
@@ -68,18 +69,28 @@ TEST(Mascot3DView, MissingOrStillModelsLeaveThePlaceholderAndEveryActionWorking)
     button(&welcome.view, "Start fresh")->click();
     EXPECT_EQ(welcome.startedFresh, 1);
 
-    // A model that stands still (a text file in its place fails the same way).
-    QTemporaryDir broken;
-    copyModelsBut(broken, MascotClip::hop);
-    QFile notAModel(broken.filePath("VostrelMascot-hop.glb"));
-    ASSERT_TRUE(notAModel.open(QIODevice::WriteOnly));
-    notAModel.write("not a model");
-    notAModel.close();
+    // A model that stands still: the hop model written again by tinygltf without its clip.
+    QTemporaryDir still;
+    copyModelsBut(still, MascotClip::hop);
+    QFile source(":/Mascot/VostrelMascot-hop.glb");
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    tinygltf::TinyGLTF gltf;
+    tinygltf::Model model;
+    std::string error, warning;
+    ASSERT_TRUE(gltf.LoadBinaryFromMemory(&model, &error, &warning,
+                                          reinterpret_cast<const unsigned char*>(bytes.data()),
+                                          unsigned(bytes.size())));
+    model.animations.clear();
+    ASSERT_TRUE(gltf.WriteGltfSceneToFile(
+        &model, still.filePath("VostrelMascot-hop.glb").toStdString(), false, true, false, true));
     ActiveOccasions birthday;
     birthday.events << builtInOccasions().first();
     AboutView about({}, {}, birthday);
-    about.mascot()->mascot3D()->setModelSearchRoots({broken.path()});
+    about.mascot()->mascot3D()->setModelSearchRoots({still.path()});
     ASSERT_TRUE(showAndSettle(about, *about.mascot()->mascot3D()));
+    EXPECT_EQ(about.mascot()->mascot3D()->scene().loadError()->kind,
+              Mascot3DAssets::LoadError::Kind::missingAnimation);
     EXPECT_FALSE(about.mascot()->showsMascot3D());
     QTest::mouseClick(about.mascot(), Qt::LeftButton);
     EXPECT_EQ(about.mascot()->jumpTrigger(), 1);
