@@ -38,7 +38,7 @@ FramingFit fitFor(Mascot3DFraming framing) {
 const QVector3D keyDirection(-0.55f, 0.7f, 0.55f);
 const QVector3D fillDirection(0.8f, 0.3f, 0.5f);
 const QVector3D spotDirections[] = {{-0.5f, 0.65f, 0.6f}, {0.75f, 0.35f, -0.45f}};
-const float spotDistances[] = {6.0f, 5.5f};
+const float spotDistances[] = {7.5f, 7.0f};
 
 // A spot light's flux spread over its cone, as the illuminance it gives the model at `distance`:
 // the scene's light units are illuminance, as for directional lights.

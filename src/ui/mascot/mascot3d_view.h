@@ -50,7 +50,7 @@ class Mascot3DView : public QWidget {
     // while it only idles: breathing and swaying antennae read well at the lower rate, which
     // keeps an idle mascot cheap on software rendering.
     static constexpr int movingFramesPerSecond = 30;
-    static constexpr int idleFramesPerSecond = 10;
+    static constexpr int idleFramesPerSecond = 8;
 
   Q_SIGNALS:
     void failedChanged();
