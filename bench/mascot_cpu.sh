@@ -23,7 +23,7 @@ sleep 1
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
-"$app" >/dev/null 2>&1 &
+"$app" >"${VOSTREL_BENCH_LOG:-/dev/null}" 2>&1 &
 vostrel=$!
 
 # CPU seconds (user + system) the process has used so far.

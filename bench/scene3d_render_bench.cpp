@@ -4,10 +4,10 @@
 #include "render3d/offscreen_scene_renderer.h"
 #include "scene3d/qr3d_scene_builder.h"
 
-// One frame of the 3D preview at 600 × 600 px, drawn and finished on the GPU (no read-back):
-// version 40 and version 10 with dot modules, with 4× multisampling (argument 4) and without
-// (0). Needs an OpenGL 3.3 context, so run it with an X display (xvfb-run gives Mesa's software
-// rasteriser); without one it reports an error.
+// One frame of the 3D preview at 600 × 600 px while it tilts, drawn and finished on the GPU (no
+// read-back): version 40 and version 10 with dot modules, with 4× multisampling (argument 4) and
+// without (0: what a software rasteriser gets). Needs an OpenGL 3.3 context, so run it with an
+// X display (xvfb-run gives Mesa's software rasteriser); without one it reports an error.
 
 namespace {
 
@@ -24,9 +24,14 @@ void runFrame(benchmark::State& state, int payloadLength) {
     const ModuleMatrix matrix =
         QREngine::makeMatrix(QString(payloadLength, QLatin1Char('x')), CorrectionLevel::l).value();
     const auto root = QR3DSceneBuilder::build(matrix, style);
-    root->findEntity("qr-tilt-pivot")->transform.rotation =
-        QQuaternion::fromEulerAngles(8.0f, -6.0f, 0.0f);
-    for (auto _ : state) renderer.drawFrame(*root, {600, 600}, Qt::white);
+    Entity* pivot = root->findEntity("qr-tilt-pivot");
+    float tilt = 8.0f;
+    for (auto _ : state) {
+        // Each frame tilts a little further, as frames do while the user pans.
+        tilt = tilt > 12.0f ? 8.0f : tilt + 0.25f;
+        pivot->transform.rotation = QQuaternion::fromEulerAngles(tilt, -0.75f * tilt, 0.0f);
+        renderer.drawFrame(*root, {600, 600}, Qt::white);
+    }
 }
 
 void render3DFrame_600_version40_dot(benchmark::State& state) {

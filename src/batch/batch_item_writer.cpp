@@ -9,6 +9,7 @@
 #include "engine/qr_engine.h"
 #include "engine/scan_check.h"
 #include "export/png_data.h"
+#include "export/png_writer.h"
 #include "export/svg_document.h"
 
 namespace vostrel {
@@ -24,14 +25,25 @@ QString baseName(const BatchJob& job, const QRContent& item, qsizetype index) {
     return batchFileBaseName(item, index);
 }
 
-std::optional<QByteArray> fileBytes(const BatchJob& job, const ModuleMatrix& matrix) {
-    if (job.config.format == ExportFormat::svg) return svgDocument(matrix, job.style).toUtf8();
-    return pngData(matrix, job.style, job.config.pngSize);
+bool readsBack(const QImage& picture, const ModuleMatrix& matrix, const BatchJob& job,
+               const QString& payload) {
+    if (picture.isNull()) return false;
+    const auto scan = checkScanOfPicture(picture, matrix, job.style, payload.toUtf8());
+    return scan && scan->passed();
 }
 
-bool readsBack(const BatchJob& job, const ModuleMatrix& matrix, const QString& payload) {
-    const auto scan = checkScan(matrix, job.style, job.config.pngSize, payload.toUtf8());
-    return scan && scan->passed();
+// The file's bytes, or nothing when they cannot be made; with verifyReading, unreadable when the
+// code does not read back from its PNG picture (an SVG's too), which is drawn once for both.
+BatchItemFile itemFile(const BatchJob& job, const ModuleMatrix& matrix, const QString& payload) {
+    const bool svg = job.config.format == ExportFormat::svg;
+    QImage picture;
+    if (job.config.verifyReading || !svg)
+        picture = pngPicture(matrix, job.style, job.config.pngSize);
+    if (job.config.verifyReading && !readsBack(picture, matrix, job, payload))
+        return {std::nullopt, true};
+    if (svg) return {svgDocument(matrix, job.style).toUtf8(), false};
+    if (picture.isNull()) return {};
+    return {encodePng(picture), false};
 }
 
 }  // namespace
@@ -52,8 +64,7 @@ BatchItemFile batchItemBytes(const BatchJob& job, const QRContent& item) {
     if (payload.isEmpty()) return {};
     const MatrixResult matrix = QREngine::makeMatrix(payload, job.level);
     if (!matrix) return {};
-    if (job.config.verifyReading && !readsBack(job, *matrix, payload)) return {std::nullopt, true};
-    return {fileBytes(job, *matrix), false};
+    return itemFile(job, *matrix, payload);
 }
 
 QString batchItemFileName(const BatchJob& job, const QRContent& item, qsizetype index) {

@@ -19,7 +19,7 @@ QString readerName(QRReader reader);
 // How a picture is to be read.
 struct ReadOptions {
     bool mirrored = false;       // read its mirror image top to bottom (no copy is made)
-    double pixelsPerModule = 1;  // lets zbar scan every few lines of a picture of large modules
+    double pixelsPerModule = 1;  // lets the readers skip work on a picture of large modules
 };
 
 // The raw bytes of the one QR code the reader finds in an 8-bit grey picture (dark modules dark),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QStringList>
 #include <functional>
@@ -61,5 +62,11 @@ using CancelCheck = std::function<bool()>;
 std::optional<ScanCheckResult> checkScan(const ModuleMatrix& matrix, const QRStyle& style,
                                          qint64 pngSize, const QByteArray& payload,
                                          const CancelCheck& cancelled = {});
+
+// The same check of a picture already drawn as PNG export draws it (symbolPicture of the matrix
+// and style), for callers that write that picture too.
+std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const ModuleMatrix& matrix,
+                                                  const QRStyle& style, const QByteArray& payload,
+                                                  const CancelCheck& cancelled = {});
 
 }  // namespace vostrel

@@ -17,11 +17,13 @@ bool isSquare(const ModuleMatrix& matrix) {
 
 }  // namespace
 
+QImage pngPicture(const ModuleMatrix& matrix, const QRStyle& style, qint64 size) {
+    if (size < 1 || size > maximumPngSize || !isSquare(matrix)) return {};
+    return symbolPicture(matrix, style, static_cast<int>(size));
+}
+
 std::optional<QByteArray> pngData(const ModuleMatrix& matrix, const QRStyle& style, qint64 size) {
-    if (size < 1 || size > maximumPngSize || !isSquare(matrix)) {
-        return std::nullopt;
-    }
-    const QImage image = symbolPicture(matrix, style, static_cast<int>(size));
+    const QImage image = pngPicture(matrix, style, size);
     if (image.isNull()) return std::nullopt;
     return encodePng(image);
 }

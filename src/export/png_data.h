@@ -13,6 +13,9 @@ namespace vostrel {
 // square canvas of that many pixels, one point per pixel, on a transparent image. Nothing when
 // size is not from 1 to maximumPngSize, the matrix has no rows, a row's length differs from the row
 // count, or the image cannot be made or encoded. Safe on any thread.
+// The picture pngData encodes; a null picture where pngData gives nothing.
+QImage pngPicture(const ModuleMatrix& matrix, const QRStyle& style, qint64 size);
+
 std::optional<QByteArray> pngData(const ModuleMatrix& matrix, const QRStyle& style, qint64 size);
 
 }  // namespace vostrel

@@ -41,6 +41,7 @@ OffscreenSceneRenderer::OffscreenSceneRenderer(int samples) : samples_(std::max(
                      .arg(made.minorVersion());
         return;
     }
+    if (samples == automaticSamples) samples_ = SceneRenderer::recommendedSamples();
     auto renderer = std::make_unique<SceneRenderer>();
     if (!renderer->initialize(&error_)) return;
     renderer_ = std::move(renderer);
@@ -85,6 +86,17 @@ QImage OffscreenSceneRenderer::frameImage() {
 QImage OffscreenSceneRenderer::render(const Entity& root, QSize pixels, const QColor& background) {
     if (!drawFrame(root, pixels, background)) return {};
     return frameImage();
+}
+
+void OffscreenSceneRenderer::releaseResources() {
+    if (!renderer_ || !context_->makeCurrent(surface_.get())) return;
+    renderer_->releaseSceneResources();
+    framebuffer_.reset();
+    context_->doneCurrent();
+}
+
+bool OffscreenSceneRenderer::canRender() {
+    return OffscreenSceneRenderer(0).isValid();
 }
 
 QString OffscreenSceneRenderer::takeGlErrors() {

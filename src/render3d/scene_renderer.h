@@ -7,9 +7,11 @@
 #include <QSize>
 #include <map>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "render3d/scene_snapshot.h"
+#include "scene3d/box_mesh.h"
 #include "scene3d/entity.h"
 
 namespace vostrel {
@@ -34,31 +36,67 @@ class SceneRenderer {
     // without a camera gives the background alone.
     void render(const Entity& root, QSize pixels, const QColor& background);
 
+    // Frees the GPU copies of meshes and textures, keeping the shaders; the next frame uploads
+    // what it draws again. Needs the context current.
+    void releaseSceneResources();
+
     // Frees every GPU object; call with the context current before it goes away.
     void releaseResources();
+
+    // Whether the current context draws on the CPU (Mesa's llvmpipe or softpipe, or another
+    // software rasteriser) rather than on graphics hardware.
+    static bool isSoftwareRasteriser();
+    // The multisampling worth asking of the current context's driver for pictures of scenes:
+    // 4× on graphics hardware; none on a software rasteriser, where 4× adds half again or more
+    // to a frame (every sample is depth-tested and stored on the CPU, and the picture resolved)
+    // and makes a 600 px version 10 frame too slow for 60 per second. The preview shows the flat
+    // picture at rest, so the rougher edges are seen only while the code tilts.
+    static int recommendedSamples();
 
   private:
     struct GpuMesh;
     struct Frame;
 
+    // A generated box remade for its size on screen (a corner radius of 0 for a plain box), with
+    // only some of its faces (plain boxes only).
+    struct BoxDetail {
+        float cornerRadius = 0.0f;
+        int roundingSteps = 1;
+        unsigned faces = allBoxFaces;
+        auto operator<=>(const BoxDetail&) const = default;
+    };
+    static BoxDetail boxDetailFor(const BoxDescription& box, float pixelsPerUnit);
+
+    static std::unique_ptr<QOpenGLShaderProgram> buildProgram(const char* vertex,
+                                                              const char* fragment, QString* error);
     static Frame frameFor(const SceneSnapshot& snapshot, QSize pixels);
     void drawGroups(const SceneSnapshot& snapshot, const Frame& frame);
     void drawGroup(const DrawGroup& group, const Frame& frame);
-    GpuMesh& gpuMesh(const MeshHandle& mesh, int roundingSteps);
+    void drawByFacesTowards(const DrawGroup& group, const Frame& frame);
+    void uploadInstances(const std::vector<QMatrix4x4>& placements,
+                         const std::vector<size_t>& order);
+    void drawInstances(const GpuMesh& mesh, size_t first, size_t count);
+    // The GPU copy of the mesh, or of a box remade with `detail`.
+    GpuMesh& gpuMesh(const MeshHandle& mesh, const std::optional<BoxDetail>& detail);
     void upload(GpuMesh& gpu);
     QOpenGLTexture* gpuTexture(const TextureHandle& texture);
+    void useProgram(QOpenGLShaderProgram& program);
     void setMaterial(const Material& material, const Mesh& mesh);
     void setLights(const SceneSnapshot& snapshot);
     void evictUnused();
 
     QOpenGLExtraFunctions gl_;
-    std::unique_ptr<QOpenGLShaderProgram> program_;
+    std::unique_ptr<QOpenGLShaderProgram> litProgram_;
+    std::unique_ptr<QOpenGLShaderProgram> unlitProgram_;
+    QOpenGLShaderProgram* boundProgram_ = nullptr;
     unsigned instanceBuffer_ = 0;
-    std::map<std::pair<const Mesh*, int>, std::unique_ptr<GpuMesh>> meshes_;
+    std::map<std::pair<const Mesh*, std::optional<BoxDetail>>, std::unique_ptr<GpuMesh>> meshes_;
     std::unordered_map<const Texture*, std::pair<TextureHandle, std::unique_ptr<QOpenGLTexture>>>
         textures_;
     std::unordered_map<const Texture*, bool> texturesUsed_;
     std::vector<float> instanceData_;
+    std::vector<std::uint8_t> facesOf_;  // per instance of the group being drawn
+    std::vector<size_t> order_;          // its instances sorted by those faces
 };
 
 }  // namespace vostrel

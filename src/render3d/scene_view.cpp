@@ -1,35 +1,12 @@
 #include "render3d/scene_view.h"
 
-#include <QGuiApplication>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFunctions>
-
-#include "render3d/scene_renderer.h"
+#include <QPainter>
 
 namespace vostrel {
 
-namespace {
+SceneView::SceneView(int samples, QWidget* parent) : QWidget(parent), samples_(samples) {}
 
-QSurfaceFormat sceneFormat(int samples) {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setVersion(3, 3);
-    format.setProfile(QSurfaceFormat::CoreProfile);
-    format.setDepthBufferSize(24);
-    format.setSamples(samples);
-    return format;
-}
-
-}  // namespace
-
-SceneView::SceneView(int samples, QWidget* parent) : QOpenGLWidget(parent) {
-    setFormat(sceneFormat(std::max(samples, 0)));
-}
-
-SceneView::~SceneView() {
-    releaseResources();
-}
+SceneView::~SceneView() = default;
 
 void SceneView::setScene(const Entity* root) {
     root_ = root;
@@ -43,73 +20,38 @@ void SceneView::setBackground(const QColor& background) {
 }
 
 void SceneView::releaseResources() {
-    if (!renderer_ || !context()) return;
-    makeCurrent();
-    dropRenderer();
-    doneCurrent();
+    if (renderer_) renderer_->releaseResources();
 }
 
-// The context's owner may destroy it before this widget (reparenting into another window does),
-// so the GPU objects go with it rather than in the destructor alone.
-void SceneView::initializeGL() {
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &SceneView::releaseResources,
-            Qt::UniqueConnection);
-    ensureRenderer();
-}
-
-bool SceneView::ensureRenderer() {
-    if (renderer_) return true;
-    if (!error_.isEmpty()) return false;
-    const QSurfaceFormat made = context()->format();
-    if (made.version() < qMakePair(3, 3)) {
-        error_ = QStringLiteral("OpenGL %1.%2 is older than 3.3")
-                     .arg(made.majorVersion())
-                     .arg(made.minorVersion());
-        return false;
+QImage SceneView::drawFrame() {
+    if (!root_ || !error_.isEmpty()) return {};
+    if (!renderer_) {
+        auto renderer = std::make_unique<OffscreenSceneRenderer>(samples_);
+        if (!renderer->isValid()) {
+            error_ = renderer->errorString();
+            return {};
+        }
+        renderer_ = std::move(renderer);
     }
-    auto renderer = std::make_unique<SceneRenderer>();
-    if (!renderer->initialize(&error_)) {
-        if (error_.isEmpty()) error_ = QStringLiteral("the scene shaders did not build");
-        return false;
-    }
-    renderer_ = std::move(renderer);
-    return true;
+    const qreal ratio = devicePixelRatioF();
+    QImage frame = renderer_->render(*root_, (QSizeF(size()) * ratio).toSize(), background_);
+    frame.setDevicePixelRatio(ratio);
+    return frame;
 }
 
-void SceneView::dropRenderer() {
-    if (!renderer_) return;
-    renderer_->releaseResources();
-    renderer_.reset();
-}
-
-void SceneView::paintGL() {
-    if (!root_ || !context() || !ensureRenderer()) {
-        QOpenGLFunctions* gl = context()->functions();
-        gl->glClearColor(background_.redF(), background_.greenF(), background_.blueF(),
-                         background_.alphaF());
-        gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+void SceneView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage frame = drawFrame();
+    if (frame.isNull()) {
+        painter.fillRect(rect(), background_);
         return;
     }
-    const QSize pixels = size() * devicePixelRatioF();
-    renderer_->render(*root_, pixels, background_);
+    painter.drawImage(rect(), frame);
+    Q_EMIT framePainted();
 }
 
-// The offscreen and minimal platforms make GL contexts (the offscreen one through GLX when there
-// is a display) but cannot show GL widgets.
 bool SceneView::openGLAvailable() {
-    static const bool available = [] {
-        const QString platform = QGuiApplication::platformName();
-        if (platform == u"offscreen" || platform == u"minimal") return false;
-        QOpenGLContext context;
-        context.setFormat(sceneFormat(0));
-        QOffscreenSurface surface;
-        surface.setFormat(sceneFormat(0));
-        surface.create();
-        if (!context.create() || !surface.isValid() || !context.makeCurrent(&surface)) return false;
-        const bool recent = context.format().version() >= qMakePair(3, 3);
-        context.doneCurrent();
-        return recent;
-    }();
+    static const bool available = OffscreenSceneRenderer::canRender();
     return available;
 }
 

@@ -1,26 +1,30 @@
 #pragma once
 
 #include <QColor>
-#include <QOpenGLWidget>
 #include <QString>
+#include <QWidget>
 #include <memory>
 
+#include "render3d/offscreen_scene_renderer.h"
 #include "scene3d/entity.h"
 
 namespace vostrel {
 
-class SceneRenderer;
-
-// A widget that draws an entity tree with SceneRenderer in its own OpenGL 3.3 core context. It
-// does not own the tree: the owner keeps it alive while it is shown (or clears it first) and
-// calls update() after changing it. Its GPU objects go when the context does, or earlier through
-// releaseResources(), for a view that will stay hidden for a while.
-class SceneView : public QOpenGLWidget {
+// A widget that shows an entity tree: each paint draws the tree offscreen with its own OpenGL 3.3
+// core context and shows the picture. Being an ordinary widget, it leaves its window as it is:
+// a GL widget would turn the whole window over to GL composition, which Qt does by recreating a
+// window already on screen (a flash, a lost focus, a slower window for good). On a software
+// rasteriser reading the picture back is a copy in memory.
+//
+// It does not own the tree: the owner keeps it alive while it is shown (or clears it first) and
+// calls update() after changing it.
+class SceneView : public QWidget {
     Q_OBJECT
 
   public:
     // `samples`× multisampling where the driver offers it; 0 for none.
-    explicit SceneView(int samples = 4, QWidget* parent = nullptr);
+    explicit SceneView(int samples = OffscreenSceneRenderer::automaticSamples,
+                       QWidget* parent = nullptr);
     ~SceneView() override;
 
     void setScene(const Entity* root);
@@ -28,30 +32,32 @@ class SceneView : public QOpenGLWidget {
     void setBackground(const QColor& background);
     QColor background() const { return background_; }
 
-    // False once the context could not run the renderer; `errorString` says why. Such a view
-    // draws its background only.
+    // False once no renderer could be made; `errorString` says why. Such a view shows its
+    // background only.
     bool isUsable() const { return error_.isEmpty(); }
     QString errorString() const { return error_; }
 
-  public Q_SLOTS:
-    // Frees the renderer's GPU objects now; the next frame makes them again.
-    void releaseResources();
-
-  public:
-    // Whether this process can show GL widgets with an OpenGL 3.3 core context (asked once).
+    // Whether this process can make an OpenGL 3.3 core context (asked once).
     static bool openGLAvailable();
 
+  Q_SIGNALS:
+    // A picture of the tree was drawn and painted (not sent for a paint of the background only).
+    void framePainted();
+
+  public Q_SLOTS:
+    // Frees the GPU copies of the tree and the picture now; the next paint makes them again.
+    void releaseResources();
+
   protected:
-    void initializeGL() override;
-    void paintGL() override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
-    bool ensureRenderer();
-    void dropRenderer();
+    QImage drawFrame();
 
     const Entity* root_ = nullptr;
     QColor background_ = Qt::white;
-    std::unique_ptr<SceneRenderer> renderer_;
+    int samples_;
+    std::unique_ptr<OffscreenSceneRenderer> renderer_;
     QString error_;
 };
 

@@ -10,13 +10,16 @@ namespace {
 
 // Offsets along one face axis from the flat part's edge, as tangents of evenly spaced angles:
 // a point projected onto the rounding from there sits at that angle, so the steps are even.
+// Without a flat part along the axis the two roundings meet in the middle, with no strip
+// between them.
 std::vector<float> faceOffsets(float flatHalf, float radius, int steps) {
     std::vector<float> offsets;
     const int rounding = radius > 0.0f ? steps : 0;
     for (int k = rounding; k >= 0; --k) {
         offsets.push_back(-flatHalf - radius * std::tan(float(M_PI) / 4.0f * k / steps));
     }
-    for (int k = 0; k <= rounding; ++k) {
+    const int first = flatHalf > 0.0f || rounding == 0 ? 0 : 1;
+    for (int k = first; k <= rounding; ++k) {
         offsets.push_back(flatHalf + radius * std::tan(float(M_PI) / 4.0f * k / steps));
     }
     return offsets;
@@ -82,6 +85,17 @@ MeshHandle generateBox(const QVector3D& size, float cornerRadius, int roundingSt
     for (int axis = 0; axis < 3; ++axis) {
         addFace(*mesh, box, axis, 1.0f);
         addFace(*mesh, box, axis, -1.0f);
+    }
+    return mesh;
+}
+
+MeshHandle generatePlainBoxFaces(const QVector3D& size, unsigned faces) {
+    const BoxShape box{size * 0.5f, 0.0f, 1};
+    auto mesh = std::make_shared<Mesh>();
+    mesh->box = BoxDescription{size, 0.0f};
+    for (int axis = 0; axis < 3; ++axis) {
+        if (faces & (1u << (2 * axis))) addFace(*mesh, box, axis, 1.0f);
+        if (faces & (1u << (2 * axis + 1))) addFace(*mesh, box, axis, -1.0f);
     }
     return mesh;
 }

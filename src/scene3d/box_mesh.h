@@ -16,4 +16,12 @@ inline constexpr int defaultBoxRoundingSteps = 3;
 MeshHandle generateBox(const QVector3D& size, float cornerRadius,
                        int roundingSteps = defaultBoxRoundingSteps);
 
+// The faces of a box as bits: bit 2·axis for the face whose normal points along +axis, bit
+// 2·axis + 1 for −axis (x, y, z are axes 0, 1, 2).
+inline constexpr unsigned allBoxFaces = 0b111111;
+
+// A plain box of `size` centred on the origin with only the faces in `faces`: what a renderer
+// needs of a box whose other faces point away from the camera.
+MeshHandle generatePlainBoxFaces(const QVector3D& size, unsigned faces);
+
 }  // namespace vostrel

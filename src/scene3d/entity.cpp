@@ -59,6 +59,30 @@ QMatrix4x4 Entity::worldMatrix() const {
     return parent_ ? parent_->worldMatrix() * local : local;
 }
 
+void Entity::move(const Transform& target, const Entity* relativeTo, float durationInSeconds,
+                  TimingFunction timing) {
+    QMatrix4x4 toParent = relativeTo ? relativeTo->worldMatrix() : QMatrix4x4();
+    if (parent_) toParent = parent_->worldMatrix().inverted() * toParent;
+    const Transform local = Transform::fromMatrix(toParent * target.matrix());
+    move_.reset();
+    if (durationInSeconds > 0.0f) {
+        move_.emplace(transform, local, durationInSeconds, timing);
+    } else {
+        transform = local;
+    }
+}
+
+bool Entity::advanceMoves(float seconds) {
+    bool moving = false;
+    if (move_) {
+        transform = move_->advance(seconds);
+        if (move_->finished()) move_.reset();
+        moving = move_.has_value();
+    }
+    for (const auto& child : children_) moving = child->advanceMoves(seconds) || moving;
+    return moving;
+}
+
 Bounds Entity::visualBounds(const Entity* relativeTo) const {
     QMatrix4x4 toFrame = worldMatrix();
     if (relativeTo) toFrame = relativeTo->worldMatrix().inverted() * toFrame;

@@ -7,6 +7,7 @@
 
 #include "scene3d/components.h"
 #include "scene3d/transform.h"
+#include "scene3d/transform_move.h"
 
 namespace vostrel {
 
@@ -51,6 +52,16 @@ class Entity {
 
     QMatrix4x4 worldMatrix() const;
 
+    // Starts moving the entity's transform to `target`, given in the frame of `relativeTo`
+    // (world coordinates when null), over `durationInSeconds`; it travels as the frames call
+    // advanceMoves. A move already under way is replaced; a duration of 0 arrives at once.
+    void move(const Transform& target, const Entity* relativeTo, float durationInSeconds,
+              TimingFunction timing = TimingFunction::easeOut);
+    bool isMoving() const { return move_.has_value(); }
+    // Moves every move of the subtree on by `seconds` (a frame's time step); true while any is
+    // still under way.
+    bool advanceMoves(float seconds);
+
     // The box around every model mesh of the subtree, in the frame of `relativeTo` (world
     // coordinates when null). Empty when the subtree shows nothing.
     Bounds visualBounds(const Entity* relativeTo = nullptr) const;
@@ -59,6 +70,7 @@ class Entity {
     void collectBounds(const QMatrix4x4& toFrame, Bounds& bounds) const;
 
     Entity* parent_ = nullptr;
+    std::optional<TransformMove> move_;
     std::vector<std::unique_ptr<Entity>> children_;
 };
 

@@ -13,6 +13,9 @@ struct Transform {
     QVector3D scale{1, 1, 1};
 
     QMatrix4x4 matrix() const;
+    // The placement that `matrix` makes, for matrices built by scaling, rotating and translating
+    // (no shear).
+    static Transform fromMatrix(const QMatrix4x4& matrix);
 };
 
 }  // namespace vostrel

@@ -11,7 +11,7 @@
 namespace vostrel {
 namespace {
 
-// The widget draws a tree exactly as the offscreen renderer does, keeps drawing after its GPU
+// The widget shows a tree exactly as the offscreen renderer draws it, keeps drawing after its GPU
 // objects were released, and shows only its background without a tree.
 TEST(SceneView, DrawsTheTreeAsTheOffscreenRendererDoes) {
     ASSERT_TRUE(SceneView::openGLAvailable());
@@ -27,7 +27,7 @@ TEST(SceneView, DrawsTheTreeAsTheOffscreenRendererDoes) {
     view.resize(300, 300);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-    const QImage shown = view.grabFramebuffer();
+    const QImage shown = view.grab().toImage();
     ASSERT_TRUE(view.isUsable()) << view.errorString().toStdString();
 
     OffscreenSceneRenderer offscreen(0);
@@ -40,11 +40,11 @@ TEST(SceneView, DrawsTheTreeAsTheOffscreenRendererDoes) {
     EXPECT_NE(shown.pixelColor(shown.width() / 2, shown.height() / 2), background);
 
     view.releaseResources();
-    const QImage again = view.grabFramebuffer();
+    const QImage again = view.grab().toImage();
     EXPECT_EQ(testing::imageDifference(again, shown).maximum, 0);
 
     view.setScene(nullptr);
-    const QImage empty = view.grabFramebuffer();
+    const QImage empty = view.grab().toImage();
     EXPECT_EQ(empty.pixelColor(empty.width() / 2, empty.height() / 2), background);
 }
 

@@ -51,5 +51,42 @@ TEST(EntityTest, CloneCopiesTheTreeAndSharesResources) {
     EXPECT_TRUE(Entity("empty").visualBounds().empty);
 }
 
+TEST(EntityTest, MoveEasesOutToATargetGivenInAnotherEntitysFrame) {
+    Entity root("root");
+    Entity* stage = root.addChild(std::make_unique<Entity>("stage"));
+    stage->transform.position = {0, 0, -10};
+    Entity* shelf = root.addChild(std::make_unique<Entity>("shelf"));
+    shelf->transform.position = {4, 2, 0};
+    shelf->transform.rotation = QQuaternion::fromAxisAndAngle(0, 1, 0, 90);
+    Entity* bird = stage->addChild(std::make_unique<Entity>("bird"));
+
+    Transform perch;
+    perch.position = {0, 1, 0};
+    perch.scale = {2, 2, 2};
+    bird->move(perch, shelf, 1.0f);
+    EXPECT_TRUE(root.advanceMoves(0.25f));
+    const QVector3D quarter = bird->worldMatrix().map(QVector3D());
+    EXPECT_TRUE(root.advanceMoves(0.25f));
+    const QVector3D half = bird->worldMatrix().map(QVector3D());
+    // Ease-out covers more ground early: past the straight line's half-way mark at half time,
+    // and more in the first quarter than in the second.
+    const QVector3D start(0, 0, -10);
+    const QVector3D end(4, 3, 0);
+    EXPECT_GT((half - start).length(), (end - start).length() * 0.6f);
+    EXPECT_GT((quarter - start).length(), (half - quarter).length());
+    EXPECT_TRUE(bird->isMoving());
+
+    EXPECT_FALSE(root.advanceMoves(0.6f));  // overshooting the duration lands exactly
+    EXPECT_FALSE(bird->isMoving());
+    const QMatrix4x4 world = bird->worldMatrix();
+    EXPECT_NEAR((world.map(QVector3D()) - end).length(), 0.0f, 1e-4f);
+    // The shelf's quarter turn about y carries the bird's +x onto −z, scaled by 2.
+    EXPECT_NEAR((world.mapVector({1, 0, 0}) - QVector3D(0, 0, -2)).length(), 0.0f, 1e-4f);
+
+    bird->move(Transform{}, stage, 0.0f);
+    EXPECT_EQ(bird->transform.position, QVector3D(0, 0, 0));
+    EXPECT_FALSE(bird->isMoving());
+}
+
 }  // namespace
 }  // namespace vostrel

@@ -29,8 +29,17 @@ TEST(BoxMeshTest, RoundedEdgesLieOnTheRoundingAndFaceOutwards) {
     expectOutwardWinding(*box);
 }
 
-TEST(BoxMeshTest, OversizedRadiusIsLimitedAndZeroGivesAPlainBox) {
-    EXPECT_NEAR(generateBox({1, 1, 1}, 5.0f)->bounds.max.x(), 0.5f, 1e-5f);
+TEST(BoxMeshTest, OversizedRadiusIsLimitedWithoutSliversAndZeroGivesAPlainBox) {
+    const MeshHandle ball = generateBox({1, 1, 1}, 5.0f, 1);
+    EXPECT_NEAR(ball->bounds.max.x(), 0.5f, 1e-5f);
+    // No flat part is left between the roundings, and no strip of zero width stands for it.
+    for (size_t i = 0; i + 2 < ball->indices.size(); i += 3) {
+        const QVector3D a = ball->vertices[ball->indices[i]].position;
+        const QVector3D b = ball->vertices[ball->indices[i + 1]].position;
+        const QVector3D c = ball->vertices[ball->indices[i + 2]].position;
+        EXPECT_GT(QVector3D::crossProduct(b - a, c - a).length(), 1e-3f) << i;
+    }
+    expectOutwardWinding(*ball);
     const MeshHandle plain = generateBox({3, 3, 7.5f}, 0.0f);
     EXPECT_EQ(plain->vertices.size(), 24u);
     expectOutwardWinding(*plain);

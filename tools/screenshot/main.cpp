@@ -3,6 +3,7 @@
 //
 //   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector] [--export-sheet]
 //                      [--batch-sheet input|contact|contacts|progress|summary]
+//                      [--tilt DX,DY [--release]]
 //   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday] [--wait MS] [--hop MS]
 //   vostrel-screenshot OUT.png --window library [--library-folder DIR] [--dark]
 //
@@ -14,6 +15,9 @@
 // With --export-sheet the picture is of the export sheet opened over the window; with
 // --batch-sheet SCREEN of the batch sheet at one of its screens: input, contact (before a CSV),
 // contacts (with an imported CSV), progress or summary.
+//
+// With --tilt the preview card is panned by DX,DY pixels (as two fingers on a trackpad would)
+// and pictured mid-tilt; adding --release lets go and pictures it once it has sprung back.
 //
 // --library-folder stores DIR as the remembered library folder in the application settings; run
 // with XDG_CONFIG_HOME pointing elsewhere to keep your own.
@@ -37,6 +41,9 @@
 #include "document/library_view_model.h"
 #include "ui/about/about_view.h"
 #include "ui/editor/document_view.h"
+#include "ui/editor/preview/preview_view.h"
+#include "ui/editor/preview/qr3d_preview_view.h"
+#include "ui/editor/preview/symbol_canvas.h"
 #include "ui/mascot/mascot_area.h"
 #include "ui/welcome/welcome_view.h"
 
@@ -102,6 +109,32 @@ QWidget* windowToShoot(vostrel::VostrelApp& app, const QCommandLineParser& parse
     return window;
 }
 
+// Pans the preview card once its symbol is there, by the whole travel as soon as the scene has
+// warmed up, then (with `release`) ends the pan. Returns when to take the picture, in ms after
+// showing the window.
+int tiltPreview(vostrel::DocumentWindow* window, const QString& travelText, bool release) {
+    const QStringList parts = travelText.split(u',');
+    const QSizeF travel(parts.value(0).toDouble(), parts.value(1).toDouble());
+    vostrel::QR3DPreviewView* view = window->view()->preview()->canvas()->preview3D();
+    using vostrel::PanState;
+    auto* warmedUp = new QTimer(view);
+    QObject::connect(warmedUp, &QTimer::timeout, view, [view, warmedUp, travel, release] {
+        if (view->isSceneWarming()) return;
+        warmedUp->stop();
+        view->handlePan(PanState::changed, travel);
+        if (release) {
+            QTimer::singleShot(300, view,
+                               [view, travel] { view->handlePan(PanState::ended, travel); });
+        }
+    });
+    QTimer::singleShot(600, view, [view, warmedUp] {
+        view->handlePan(PanState::began, {0, 0});
+        warmedUp->start(10);
+    });
+    // The spring settles within 3 s, the picture fades in over 0.25 s.
+    return release ? 5000 : 1500;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -121,6 +154,8 @@ int main(int argc, char** argv) {
     parser.addOption({"font-size", "the application font's size in points", "points"});
     parser.addOption({"batch-sheet", "picture the batch sheet at one of its screens", "screen"});
     parser.addOption({"main-menu", "open the welcome window's main menu and picture the screen"});
+    parser.addOption({"tilt", "pan the preview card by DX,DY pixels", "DX,DY"});
+    parser.addOption({"release", "with --tilt: let go and picture the card sprung back"});
     parser.addOption({"wait",
                       "milliseconds before the picture is taken (default 800; 4500 for "
                       "the welcome and About windows, after the mascot's entrance)",
@@ -167,13 +202,15 @@ int main(int argc, char** argv) {
         QTimer::singleShot(600, [&] { documentWindow->view()->showExportPanel(); });
     const bool hasMascot =
         parser.value("window") == u"welcome" || parser.value("window") == u"about";
-    const int wait = parser.isSet("wait") ? parser.value("wait").toInt() : hasMascot ? 4500 : 800;
+    int shotDelay = parser.isSet("wait") ? parser.value("wait").toInt() : hasMascot ? 4500 : 800;
+    if (documentWindow && parser.isSet("tilt"))
+        shotDelay = tiltPreview(documentWindow, parser.value("tilt"), parser.isSet("release"));
     if (parser.isSet("hop")) {
-        QTimer::singleShot(std::max(0, wait - parser.value("hop").toInt()), [window] {
+        QTimer::singleShot(std::max(0, shotDelay - parser.value("hop").toInt()), [window] {
             if (auto* mascot = window->findChild<vostrel::MascotArea*>()) mascot->click();
         });
     }
-    QTimer::singleShot(wait, [&] {
+    QTimer::singleShot(shotDelay, [&] {
         QWidget* subject = window;
         if (parser.isSet("export-sheet")) subject = window->findChild<QDialog*>();
         const bool saved = subject && subject->grab().save(arguments[0]);

@@ -1,7 +1,6 @@
 #include "ui/mascot/mascot3d_view.h"
 
 #include <QEvent>
-#include <QOpenGLContext>
 #include <QWindow>
 
 #include "render3d/scene_view.h"
@@ -13,6 +12,11 @@ namespace {
 // Steps longer than this (a busy machine, a debugger) move the scene by this much only, so the
 // mascot does not skip a whole clip.
 constexpr double longestStep = 0.25;
+
+// The cricket's antennae and legs are a pixel or two wide: without multisampling they crawl as
+// it moves. 4× costs about twice the frame on a software rasteriser, which the idle frame rate
+// pays for.
+constexpr int samples = 4;
 
 bool isDark(const QPalette& palette) {
     return palette.color(QPalette::Window).lightness() < 128;
@@ -180,16 +184,14 @@ void Mascot3DView::redraw() {
 
 void Mascot3DView::buildRenderer() {
     if (sceneView_ || scene_.loadFailed() || !SceneView::openGLAvailable()) return;
-    sceneView_ = new SceneView(4, this);
+    sceneView_ = new SceneView(samples, this);
     ++rendererGeneration_;
-    // Drawn over the widgets behind it, with a clear background, so the meadow shows around the
-    // mascot.
-    sceneView_->setAttribute(Qt::WA_AlwaysStackOnTop);
+    // A clear background, so the meadow shows around the mascot.
     sceneView_->setAttribute(Qt::WA_TransparentForMouseEvents);
     sceneView_->setBackground(QColor(0, 0, 0, 0));
     sceneView_->setScene(&scene_.root());
     sceneView_->setGeometry(rect());
-    connect(sceneView_, &QOpenGLWidget::frameSwapped, &scene_, &Mascot3DScene::frameRendered);
+    connect(sceneView_, &SceneView::framePainted, &scene_, &Mascot3DScene::frameRendered);
     sceneView_->show();
 }
 

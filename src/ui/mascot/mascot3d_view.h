@@ -15,11 +15,11 @@ namespace vostrel {
 
 class SceneView;
 
-// The animated mascot on screen: a Mascot3DScene drawn by a transparent SceneView over whatever
-// is behind it. The models load once the window is shown. The frame clock runs only while the
+// The animated mascot on screen: a Mascot3DScene drawn by a SceneView with a clear background
+// over whatever is behind it. The models load once the window is shown. The frame clock runs only while the
 // window is shown, not minimised and exposed; hidden, minimised or closed there is no timer and
 // nothing is drawn, and the scene's time stands still until it is back. A window that closes and
-// opens again gets a new GL view (rendererGeneration).
+// opens again gets a new 3D view (rendererGeneration).
 //
 // Mouse and key events pass through to the widget below, which owns clicks and the pan catcher.
 class Mascot3DView : public QWidget {
@@ -50,7 +50,7 @@ class Mascot3DView : public QWidget {
     // while it only idles: breathing and swaying antennae read well at the lower rate, which
     // keeps an idle mascot cheap on software rendering.
     static constexpr int movingFramesPerSecond = 30;
-    static constexpr int idleFramesPerSecond = 8;
+    static constexpr int idleFramesPerSecond = 15;
 
   Q_SIGNALS:
     void failedChanged();

@@ -81,12 +81,15 @@ struct Sheet {
             QTest::keyClicks(input()->textArea(), lines[i]);
         }
     }
-    void importCsv(const QString& text) {
-        const QString path = temp.filePath("people.csv");
+    QString writeInput(const QString& name, const QByteArray& bytes) {
+        const QString path = temp.filePath(name);
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-        file.close();
+        file.write(bytes);
+        return path;
+    }
+    void importCsv(const QString& text) { importCsvFile(writeInput("people.csv", text.toUtf8())); }
+    void importCsvFile(const QString& path) {
         chooseKind(BatchContentType::contact);
         // The first file through the large button, any later one through "Import different CSV".
         QAbstractButton* button = input()->csvPane()->findChild<CsvDropButton*>();
@@ -282,6 +285,30 @@ TEST(BatchExportPanel, AFolderThatCannotBeMadeClosesTheSheetWithAnAlert) {
     EXPECT_EQ(QDir(sheet.temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"out"});
     alert->close();
+}
+
+// A file that is not UTF-8 text, chosen as lines or as a CSV: the user hears why, and what the
+// sheet held stays.
+TEST(BatchExportPanel, AnUnreadableInputFileIsReportedAndReplacesNothing) {
+    Sheet sheet;
+    sheet.type(QStringLiteral("https://example.com/kept"));
+    const QString latin1 = sheet.writeInput("café.txt", QByteArray("caf\xe9\n"));
+    const auto expectAlert = [&] {
+        auto* alert = waitForDialog<QMessageBox>();
+        ASSERT_TRUE(alert);
+        EXPECT_EQ(alert->text(), QStringLiteral("Couldn’t read “café.txt”."));
+        EXPECT_FALSE(alert->informativeText().isEmpty());
+        alert->close();
+    };
+    QTest::mouseClick(vostrel::testing::findByName<QPushButton>(sheet.panel, "Load text file"),
+                      Qt::LeftButton);
+    ASSERT_TRUE(chooseInFileDialog(latin1));
+    expectAlert();
+    EXPECT_EQ(sheet.input()->textArea()->toPlainText(), QStringLiteral("https://example.com/kept"));
+
+    sheet.importCsvFile(latin1);
+    expectAlert();
+    EXPECT_EQ(sheet.input()->csvPane()->previewTable(), nullptr);
 }
 
 #include "batch_export_panel_test.moc"

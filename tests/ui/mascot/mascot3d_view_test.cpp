@@ -107,25 +107,23 @@ TEST(Mascot3DView, DrawsTheCricketAndPausesWhileTheWindowIsMinimisedOrClosed) {
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return view->scene().activeClip() != MascotClip::arrive; }, 15000));
 
-    // Green where the cricket stands, and nothing drawn around it (the framebuffer reads back
-    // without its alpha, so the cleared parts read black).
+    // The cricket's green where it stands, and the meadow around it.
     auto* sceneView = view->findChild<SceneView*>();
     ASSERT_NE(sceneView, nullptr);
-    const QImage frame = sceneView->grabFramebuffer();
-    int green = 0, clear = 0;
-    const QColor cleared(0, 0, 0);
+    const QImage frame = sceneView->grab().toImage();
+    int green = 0, other = 0;
     for (int y = 0; y < frame.height(); y += 4) {
         for (int x = 0; x < frame.width(); x += 4) {
             const QColor c = frame.pixelColor(x, y);
-            if (c == cleared)
-                ++clear;
-            else if (c.green() > c.red() + 30 && c.green() > c.blue() + 30)
+            if (c.green() > c.red() + 40 && c.green() > c.blue() + 60)
                 ++green;
+            else
+                ++other;
         }
     }
     const int samples = (frame.width() / 4) * (frame.height() / 4);
     EXPECT_GT(green, samples / 20);
-    EXPECT_GT(clear, samples / 3);
+    EXPECT_GT(other, samples / 3);
 
     QTest::mouseClick(mascot, Qt::LeftButton);
     EXPECT_EQ(view->scene().activeClip(), MascotClip::hop);

@@ -116,6 +116,9 @@ TEST(TrackpadPanCatcher, MouseWheelGoesToTheSurroundingsAndPansNothing) {
 TEST(TrackpadPanCatcher, ShiftDragPansAndAPlainDragIsLeftAlone) {
     Catching c;
     QTest::mousePress(c.target, Qt::LeftButton, Qt::ShiftModifier, {20, 20});
+    // The button's release still comes while the focus is away (a window remade for its first
+    // GL view loses it for a moment).
+    c.target->clearFocus();
     QTest::mouseMove(c.target, {50, 30});
     QTest::mouseRelease(c.target, Qt::LeftButton, Qt::ShiftModifier, {60, 10});
     const auto pointer = PanDevice::pointer;

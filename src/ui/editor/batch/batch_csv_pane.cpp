@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "batch/batch_items.h"
+#include "ui/editor/batch/batch_input_alert.h"
 #include "ui/widgets/elided_label.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/icons.h"
@@ -158,7 +159,7 @@ void BatchCsvPane::chooseFile() {
 
 void BatchCsvPane::importFile(const QString& path) {
     const auto text = readBatchInputText(path);
-    if (!text) return;
+    if (!text) return showUnreadableInput(this, text.error());
     csv_ = CSVParser::parseCSV(*text);
     mapping_ = CSVParser::autoMapContactColumns(csv_->headers);
     showCsv();

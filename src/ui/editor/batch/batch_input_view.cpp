@@ -10,6 +10,7 @@
 
 #include "batch/batch_items.h"
 #include "ui/editor/batch/batch_csv_pane.h"
+#include "ui/editor/batch/batch_input_alert.h"
 #include "ui/editor/batch/batch_settings_rows.h"
 #include "ui/editor/forms/form_fields.h"
 #include "ui/widgets/fonts.h"
@@ -109,7 +110,9 @@ void BatchInputView::loadTextFile() {
     dialog->setMimeTypeFilters({"text/plain", "text/csv", "application/octet-stream"});
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString& path) {
-        if (const auto text = readBatchInputText(path)) text_->setPlainText(*text);
+        const auto text = readBatchInputText(path);
+        if (!text) return showUnreadableInput(this, text.error());
+        text_->setPlainText(*text);
     });
     dialog->open();
 }

@@ -26,8 +26,6 @@ constexpr int springMaximumSteps = 360;
 constexpr double settledPosition = 0.0005;
 constexpr double settledVelocity = 0.005;
 constexpr auto fadeFrameDelay = 16ms;
-// On Mesa's software rasteriser multisampling costs about three times the frame.
-constexpr int sceneSamples = 0;
 
 double easeIn(double progress) {
     static const QEasingCurve curve = [] {
@@ -82,6 +80,7 @@ bool QR3DPreviewView::hasPendingTasks() const {
 }
 
 void QR3DPreviewView::handlePan(PanState state, QSizeF translation, PanDevice device) {
+    panning_ = state == PanState::began || state == PanState::changed;
     if (state == PanState::ended || state == PanState::cancelled) springBack();
     if (state == PanState::began) beginPan();
     followTravel(translation, device);
@@ -111,8 +110,11 @@ void QR3DPreviewView::followTravel(QSizeF translation, PanDevice device) {
 }
 
 // Only the last change within the delay rebuilds, and only a scene that exists: a drained one
-// is built by the next pan, from whatever the symbol is then.
+// is built by the next pan, from whatever the symbol is then. Since only a pan makes a drained
+// scene live, and a pan's start cancels the rebuild, a drained scene needs no timer at all.
 void QR3DPreviewView::scheduleRebuild() {
+    rebuildTask_.cancel();
+    if (lifetime_.isDrained()) return;
     rebuildTask_ = clock_.schedule(rebuildDelay, [this] { rebuild(); });
 }
 
@@ -120,8 +122,9 @@ void QR3DPreviewView::rebuild() {
     rebuildTask_.cancel();
     if (lifetime_.isDrained()) return;
     buildScene();
-    // A settling spring schedules the drain itself once it is done.
-    if (isSpringing()) lifetime_.cancelIdleDrain();
+    // A scene in use is not idle: a pan that goes on, or a spring that will schedule the drain
+    // itself once it settles.
+    if (panning_ || isSpringing()) lifetime_.cancelIdleDrain();
 }
 
 void QR3DPreviewView::buildScene() {
@@ -180,14 +183,17 @@ void QR3DPreviewView::settle() {
     lifetime_.scheduleIdleDrain();
 }
 
+// Frames of the fade land every 16 ms, the last exactly at its end.
 void QR3DPreviewView::fadeStep() {
-    const double progress = double((clock_.now() - fadeStart_).count()) /
-                            double(std::chrono::nanoseconds(fadeDuration).count());
-    setOverlayMask(easeIn(progress));
-    if (progress >= 1)
+    const TaskClock::Duration elapsed = clock_.now() - fadeStart_;
+    const TaskClock::Duration duration = fadeDuration;
+    setOverlayMask(easeIn(double(elapsed.count()) / double(duration.count())));
+    if (elapsed >= duration)
         fadeTask_.cancel();
     else
-        fadeTask_ = clock_.schedule(fadeFrameDelay, [this] { fadeStep(); });
+        fadeTask_ =
+            clock_.schedule(std::min<TaskClock::Duration>(fadeFrameDelay, duration - elapsed),
+                            [this] { fadeStep(); });
 }
 
 void QR3DPreviewView::setOverlayMask(double mask) {
@@ -203,20 +209,22 @@ void QR3DPreviewView::drainNow() {
     warmingTask_.cancel();
     fadeTask_.cancel();
     sceneIsWarming_ = false;
+    panning_ = false;
     tilt_ = {};
     overlayMask_ = 1;
     lifetime_.drain();
     updateLayers();
 }
 
-// The GL view shows only while something of the scene can be seen: a hidden GL widget costs
-// nothing, and at rest the window paints as if there were none. Where GL widgets cannot show,
-// the flat picture stays.
+// The GL view shows during a pan and while anything of the scene can be seen: a hidden GL
+// widget costs nothing, and at rest the window paints as if there were none. From the start of
+// a pan it draws under the still opaque picture, so that its first, slow frame (shaders, meshes)
+// falls within the warm-up. Where GL widgets cannot show, the flat picture stays.
 void QR3DPreviewView::updateLayers() {
     const bool canShow3D = SceneView::openGLAvailable();
-    const bool show3D = canShow3D && !lifetime_.isDrained() && overlayOpacity() < 1;
+    const bool show3D = canShow3D && !lifetime_.isDrained() && (panning_ || overlayOpacity() < 1);
     if (show3D && !sceneView_) {
-        sceneView_ = new SceneView(sceneSamples, this);
+        sceneView_ = new SceneView(OffscreenSceneRenderer::automaticSamples, this);
         sceneView_->setScene(&lifetime_.root());
         sceneView_->setBackground(sceneBackground());
         sceneView_->setGeometry(area_.toAlignedRect());

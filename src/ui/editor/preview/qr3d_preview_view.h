@@ -19,11 +19,11 @@ class SceneView;
 
 // The symbol as a flat picture that turns into the extruded 3D scene while the user tilts it,
 // and springs back to flat when they let go. Back to front: the scene's GL view (shown only
-// while the flat picture is not fully opaque over it), then the flat picture, whose opacity
-// falls to zero within the first 0.05 rad of tilt. The scene is built when a pan begins,
-// rebuilt 250 ms after the last change of symbol or style while it exists, and drained 1.5 s
-// after the last interaction or as soon as the view or its window is hidden or minimised: at
-// rest there is no scene, no GL work and no timer.
+// during a pan and while the flat picture is not fully opaque over it), then the flat picture,
+// whose opacity falls to zero within the first 0.05 rad of tilt. The scene is built when a pan
+// begins, rebuilt 250 ms after the last change of symbol or style while it exists, and drained 1.5
+// s after the last interaction or as soon as the view or its window is hidden or minimised: at rest
+// there is no scene, no GL work and no timer.
 //
 // Mouse events pass through the view: its owner feeds handlePan, typically from a
 // TrackpadPanCatcher. Every delay runs on the given clock.
@@ -123,6 +123,7 @@ class QR3DPreviewView : public QWidget {
     TaskClock::Duration fadeStart_{0};
     double overlayMask_ = 1;
     bool sceneIsWarming_ = false;
+    bool panning_ = false;
     QSizeF panOrigin_{0, 0};
     QPointer<QWidget> hostWindow_;
     FlatSymbolLayer* flat_;
