@@ -4,6 +4,8 @@
 # then again while the window is minimised. Prints percentages of one core.
 #
 #   bench/mascot_cpu.sh [seconds]      (build first: scripts/build.sh default vostrel)
+#
+# VOSTREL_BENCH_LOG=FILE keeps what the application prints.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
