@@ -23,6 +23,8 @@ packages=(
   xvfb xauth fonts-dejavu-core librsvg2-bin qt6-qpa-plugins
   # the GLU tessellator that triangulates the caps of extruded 3D shapes
   libglu1-mesa-dev
+  # glTF 2.0 reader for the mascot's models (a shared library; it brings its JSON and image readers)
+  libtinygltf-dev
   # Mesa's software OpenGL, with which the 3D tests draw under Xvfb
   libgl1-mesa-dri
 )

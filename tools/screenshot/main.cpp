@@ -4,10 +4,13 @@
 //   vostrel-screenshot OUT.png [DOC] [--size WxH] [--dark] [--hide-inspector] [--export-sheet]
 //                      [--batch-sheet input|contact|contacts|progress|summary]
 //                      [--tilt DX,DY [--release]]
-//   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday]
+//   vostrel-screenshot OUT.png --window welcome|about [--dark] [--birthday] [--wait MS] [--hop MS]
 //   vostrel-screenshot OUT.png --window library [--library-folder DIR] [--dark]
 //
-// The welcome window greets by the local time: set TZ to see another time of day.
+// The welcome window greets by the local time: set TZ to see another time of day. --wait gives
+// the mascot time to arrive and greet (the picture is taken after MS milliseconds: by default
+// 4500 for those windows, 800 for the others); --hop clicks it MS milliseconds before the
+// picture, to catch it mid-hop.
 //
 // With --export-sheet the picture is of the export sheet opened over the window; with
 // --batch-sheet SCREEN of the batch sheet at one of its screens: input, contact (before a CSV),
@@ -41,6 +44,7 @@
 #include "ui/editor/preview/preview_view.h"
 #include "ui/editor/preview/qr3d_preview_view.h"
 #include "ui/editor/preview/symbol_canvas.h"
+#include "ui/mascot/mascot_area.h"
 #include "ui/welcome/welcome_view.h"
 
 namespace {
@@ -152,6 +156,12 @@ int main(int argc, char** argv) {
     parser.addOption({"main-menu", "open the welcome window's main menu and picture the screen"});
     parser.addOption({"tilt", "pan the preview card by DX,DY pixels", "DX,DY"});
     parser.addOption({"release", "with --tilt: let go and picture the card sprung back"});
+    parser.addOption({"wait",
+                      "milliseconds before the picture is taken (default 800; 4500 for "
+                      "the welcome and About windows, after the mascot's entrance)",
+                      "ms"});
+    parser.addOption(
+        {"hop", "make the mascot hop this many milliseconds before the picture", "ms"});
     parser.process(application);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty()) parser.showHelp(2);
@@ -190,9 +200,16 @@ int main(int argc, char** argv) {
     }
     if (documentWindow && parser.isSet("export-sheet"))
         QTimer::singleShot(600, [&] { documentWindow->view()->showExportPanel(); });
-    int shotDelay = 800;
+    const bool hasMascot =
+        parser.value("window") == u"welcome" || parser.value("window") == u"about";
+    int shotDelay = parser.isSet("wait") ? parser.value("wait").toInt() : hasMascot ? 4500 : 800;
     if (documentWindow && parser.isSet("tilt"))
         shotDelay = tiltPreview(documentWindow, parser.value("tilt"), parser.isSet("release"));
+    if (parser.isSet("hop")) {
+        QTimer::singleShot(std::max(0, shotDelay - parser.value("hop").toInt()), [window] {
+            if (auto* mascot = window->findChild<vostrel::MascotArea*>()) mascot->click();
+        });
+    }
     QTimer::singleShot(shotDelay, [&] {
         QWidget* subject = window;
         if (parser.isSet("export-sheet")) subject = window->findChild<QDialog*>();

@@ -88,8 +88,13 @@ QLayout* AboutView::buildHeading(const ApplicationInfo& info) {
 
 QWidget* AboutView::buildMascot(const ActiveOccasions& occasions) {
     const bool festive = !occasions.events.isEmpty() && occasions.events.first().isFestive;
-    mascot_ = new MascotArea(QSize(260, 132));
+    mascot_ = new MascotArea(QSize(320, 162), Mascot3DFraming::about);
     mascot_->setPartyHat(festive);
+    if (festive) {
+        // On the birthday every poke also throws confetti.
+        connect(mascot_, &QAbstractButton::clicked, mascot_,
+                [this] { mascot_->setConfettiTrigger(mascot_->confettiTrigger() + 1); });
+    }
     mascot_->setAccessibleName(tr("Vostrel mascot"));
     const QString help =
         festive ? tr("It's Vostrel's birthday — give him a poke. Pan with two fingers to look "

@@ -83,6 +83,7 @@ void WelcomeView::showPeriod() {
     greetingIcon_->setPixmap(symbolIcon(symbolName(period_), accentColor(palette()))
                                  .pixmap(QSize(edge, edge), devicePixelRatioF()));
     scenery_->setPeriod(period_);
+    mascot_->setWelcomePeriod(period_);
     showQuip();
 }
 

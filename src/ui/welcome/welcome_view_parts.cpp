@@ -81,7 +81,7 @@ QWidget* WelcomeView::buildHero() {
     column->addWidget(tagline);
     column->addStretch(2);
 
-    mascot_ = new MascotArea(QSize(300, 210));
+    mascot_ = new MascotArea(QSize(320, 300), Mascot3DFraming::welcome);
     mascot_->setAccessibleName(tr("Make Vostrel hop"));
     const QString help = tr("Click for a hop. Pan with two fingers to look around.");
     mascot_->setAccessibleDescription(help);

@@ -1,0 +1,263 @@
+// The mascot's scene with its real models: loading failures, the order of clips, hops, pausing,
+// lighting, framing and the orbit; and the confetti's pieces.
+
+#include <gtest/gtest.h>
+#include <tiny_gltf.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <random>
+
+#include "companions/confetti_burst.h"
+#include "companions/mascot3d_scene.h"
+
+namespace vostrel {
+namespace {
+
+using Kind = Mascot3DAssets::LoadError::Kind;
+
+QString modelFile(MascotClip clip) {
+    return QStringLiteral(":/Mascot/%1.glb").arg(Mascot3DAssets::resourceName(clip));
+}
+
+void copyModels(const QTemporaryDir& dir, std::initializer_list<MascotClip> clips) {
+    for (MascotClip clip : clips) {
+        ASSERT_TRUE(QFile::copy(modelFile(clip),
+                                dir.filePath(Mascot3DAssets::resourceName(clip) + ".glb")));
+    }
+}
+
+void waitForLoad(Mascot3DScene& scene) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scene.isReady() || scene.loadFailed(); }, 10000));
+}
+
+std::unique_ptr<Mascot3DScene> readyScene(Mascot3DFraming framing = Mascot3DFraming::welcome) {
+    auto scene = std::make_unique<Mascot3DScene>(framing);
+    scene->load();
+    waitForLoad(*scene);
+    EXPECT_TRUE(scene->isReady());
+    return scene;
+}
+
+// Steps the scene at 60 frames a second.
+void run(Mascot3DScene& scene, double seconds) {
+    for (double t = 0; t < seconds - 1e-9; t += 1.0 / 60.0) scene.advance(1.0 / 60.0);
+}
+
+TEST(Mascot3DSceneTest, MissingModelOrAnimationFailsWithItsName) {
+    QTemporaryDir missing;
+    copyModels(missing, {MascotClip::idle, MascotClip::hello, MascotClip::hop});
+    Mascot3DScene scene(Mascot3DFraming::welcome);
+    scene.load({missing.path()});
+    waitForLoad(scene);
+    EXPECT_TRUE(scene.loadFailed());
+    EXPECT_FALSE(scene.isReady());
+    EXPECT_EQ(scene.loadError()->kind, Kind::missingResource);
+    EXPECT_EQ(scene.loadError()->name, "VostrelMascot-arrive");
+
+    QFile notAModel(missing.filePath("VostrelMascot-arrive.glb"));
+    ASSERT_TRUE(notAModel.open(QIODevice::WriteOnly));
+    notAModel.write("not a model");
+    notAModel.close();
+    Mascot3DScene broken(Mascot3DFraming::welcome);
+    broken.load({missing.path()});
+    waitForLoad(broken);
+    EXPECT_EQ(broken.loadError()->kind, Kind::unreadableModel);
+    EXPECT_EQ(broken.loadError()->name, "VostrelMascot-arrive");
+
+    // A model without animations, written by tinygltf itself, is looked up under "Mascot/".
+    QTemporaryDir still;
+    ASSERT_TRUE(QDir(still.path()).mkdir("Mascot"));
+    copyModels(still, {MascotClip::hello, MascotClip::hop, MascotClip::arrive});
+    tinygltf::TinyGLTF gltf;
+    tinygltf::Model model;
+    std::string error, warning;
+    QFile source(modelFile(MascotClip::idle));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    ASSERT_TRUE(gltf.LoadBinaryFromMemory(&model, &error, &warning,
+                                          reinterpret_cast<const unsigned char*>(bytes.data()),
+                                          unsigned(bytes.size())));
+    model.animations.clear();
+    const QString idlePath = still.filePath("Mascot/VostrelMascot-idle.glb");
+    ASSERT_TRUE(
+        gltf.WriteGltfSceneToFile(&model, idlePath.toStdString(), false, true, false, true));
+    Mascot3DScene stillScene(Mascot3DFraming::about);
+    stillScene.load({still.path(), still.filePath("Mascot")});
+    waitForLoad(stillScene);
+    ASSERT_TRUE(stillScene.loadError());
+    EXPECT_EQ(stillScene.loadError()->kind, Kind::missingAnimation);
+    EXPECT_EQ(stillScene.loadError()->name, "VostrelMascot-idle");
+}
+
+TEST(Mascot3DSceneTest, ArrivesThenGreetsWithTheGreetingAskedForEarly) {
+    Mascot3DScene scene(Mascot3DFraming::welcome);
+    scene.requestGreeting(MascotClip::hello);
+    scene.load();
+    waitForLoad(scene);
+    EXPECT_TRUE(scene.isHoldingEntrance());
+    EXPECT_EQ(scene.pendingGreeting(), MascotClip::hello);
+    scene.frameRendered();
+    scene.frameRendered();
+    scene.advance(1.0 / 60.0);
+    EXPECT_EQ(scene.activeClip(), MascotClip::arrive);
+    run(scene, 1.75);
+    EXPECT_EQ(scene.activeClip(), MascotClip::arrive);
+    run(scene, 0.1);
+    EXPECT_EQ(scene.activeClip(), MascotClip::hello);
+    EXPECT_FALSE(scene.pendingGreeting());
+    run(scene, 2.3);
+    EXPECT_EQ(scene.activeClip(), MascotClip::idle);
+    EXPECT_FALSE(scene.returnToIdleIn());
+}
+
+TEST(Mascot3DSceneTest, TwoQuickHopsRestartTheHopAndReturnToIdleOnceAfterTheLast) {
+    auto scene = readyScene();
+    run(*scene, 0.6);
+    scene->play(MascotClip::idle);
+    QSignalSpy clips(scene.get(), &Mascot3DScene::activeClipChanged);
+    scene->hop();
+    run(*scene, 0.5);
+    scene->hop();
+    ASSERT_EQ(scene->playback().size(), 1u);
+    EXPECT_DOUBLE_EQ(scene->playback().front()->time(), 0.0);
+    EXPECT_NEAR(*scene->returnToIdleIn(), 1.2, 1e-3);
+    run(*scene, 1.1);
+    EXPECT_EQ(scene->activeClip(), MascotClip::hop);
+    run(*scene, 0.2);
+    EXPECT_EQ(scene->activeClip(), MascotClip::idle);
+    run(*scene, 3.0);
+    ASSERT_EQ(clips.size(), 3);
+    EXPECT_EQ(clips[2][0].value<MascotClip>(), MascotClip::idle);
+}
+
+TEST(Mascot3DSceneTest, PausedSceneKeepsItsTimeAndResumesFromIt) {
+    auto scene = readyScene();
+    run(*scene, 0.6);
+    scene->hop();
+    run(*scene, 0.4);
+    const double time = scene->playback().front()->time();
+    const float height = scene->model(MascotClip::hop)->transform.position.y();
+    scene->setAnimationEnabled(false);
+    EXPECT_FALSE(scene->wantsFrames());
+    run(*scene, 5.0);
+    EXPECT_DOUBLE_EQ(scene->playback().front()->time(), time);
+    EXPECT_EQ(scene->model(MascotClip::hop)->transform.position.y(), height);
+    EXPECT_EQ(scene->activeClip(), MascotClip::hop);
+    scene->setAnimationEnabled(true);
+    scene->advance(0.1);
+    EXPECT_NEAR(scene->playback().front()->time(), time + 0.1, 1e-9);
+}
+
+TEST(Mascot3DSceneTest, LightingFollowsPeriodAndAppearanceWithoutReloading) {
+    using enum WelcomePeriod;
+    const MascotLighting about = MascotLighting::forPeriod(std::nullopt, false);
+    EXPECT_EQ(about.keyIntensity, 3600.0f);
+    EXPECT_EQ(about.fillIntensity, 900.0f);
+    EXPECT_TRUE(about.spots.empty());
+    EXPECT_EQ(about.environmentWeight, 0.0f);
+    const MascotLighting aboutDark = MascotLighting::forPeriod(std::nullopt, true);
+    EXPECT_EQ(aboutDark.keyIntensity, 2200.0f);
+    EXPECT_EQ(aboutDark.fillIntensity, 950.0f);
+    EXPECT_EQ(aboutDark.environmentWeight, 1.0f);
+    EXPECT_EQ(MascotLighting::keyColorFor(morning), QVector3D(1.0f, 0.88f, 0.68f));
+    EXPECT_EQ(MascotLighting::keyColorFor(afternoon), QVector3D(1.0f, 0.98f, 0.9f));
+    EXPECT_EQ(MascotLighting::keyColorFor(evening), QVector3D(1.0f, 0.75f, 0.56f));
+    EXPECT_EQ(MascotLighting::keyColorFor(night), QVector3D(0.68f, 0.78f, 1.0f));
+    const MascotLighting evenLight = MascotLighting::forPeriod(evening, false);
+    EXPECT_EQ(evenLight.keyIntensity, 2000.0f);
+    EXPECT_FALSE(evenLight.fillIntensity);
+    ASSERT_EQ(evenLight.spots.size(), 2u);
+    EXPECT_EQ(evenLight.spots[0], (MascotLighting::Spot{272000.0f, 70.0f, 100.0f, 16.0f}));
+    EXPECT_EQ(evenLight.spots[1], (MascotLighting::Spot{157250.0f, 80.0f, 120.0f, 14.0f}));
+    const MascotLighting nightDark = MascotLighting::forPeriod(night, true);
+    EXPECT_EQ(nightDark.keyIntensity, 1500.0f);
+    EXPECT_EQ(nightDark.spots[0].lumens, 238000.0f);
+    EXPECT_EQ(nightDark.spots[1].lumens, 136000.0f);
+
+    auto scene = readyScene();
+    scene->applyLighting(afternoon, false);
+    const Entity* idle = scene->model(MascotClip::idle);
+    const Entity* key = scene->root().findEntity("mascot-key-light");
+    EXPECT_EQ(key->directionalLight->intensity, 2000.0f);
+    const Entity* spot = scene->root().findEntity("mascot-spot-1");
+    ASSERT_TRUE(spot && spot->spotLight);
+    EXPECT_NEAR(spot->spotLight->attenuationRadius, 16.0f * scene->modelScale(), 1e-4f);
+    scene->applyLighting(afternoon, true);
+    EXPECT_EQ(key->directionalLight->intensity, 1500.0f);
+    EXPECT_EQ(scene->model(MascotClip::idle), idle);
+    EXPECT_FALSE(scene->loadFailed());
+}
+
+TEST(Mascot3DSceneTest, FramesTheModelAtOnePointSixUnitsWithEachFieldOfView) {
+    EXPECT_NEAR(Mascot3DScene::fieldOfView(Mascot3DFraming::standard), 10.0, 1e-9);
+    EXPECT_NEAR(Mascot3DScene::fieldOfView(Mascot3DFraming::welcome), 34.556, 0.001);
+    EXPECT_NEAR(Mascot3DScene::fieldOfView(Mascot3DFraming::about), 19.56, 0.01);
+    auto scene = readyScene(Mascot3DFraming::about);
+    run(*scene, 0.6);
+    scene->play(MascotClip::idle);
+    run(*scene, 0.5);  // past the blend from the entrance
+    const Bounds bounds = scene->root().findEntity("mascot-model")->visualBounds();
+    const QVector3D e = bounds.extents();
+    EXPECT_NEAR(std::max({e.x(), e.y(), e.z()}), 1.6f, 0.03f);  // breathing aside
+    // The whole mascot is in front of the camera and inside its picture.
+    scene->setViewportSize(QSize(260, 132));
+    const QMatrix4x4 view = scene->camera().worldMatrix().inverted();
+    const float tanHalf =
+        std::tan(qDegreesToRadians(scene->camera().camera->fieldOfViewInDegrees / 2));
+    for (const QVector3D& corner : bounds.corners()) {
+        const QVector3D p = view.map(corner);
+        ASSERT_LT(p.z(), 0.0f);
+        EXPECT_LT(std::abs(p.y() / -p.z()), tanHalf);
+        EXPECT_LT(std::abs(p.x() / -p.z()), tanHalf * 260.0f / 132.0f);
+    }
+}
+
+TEST(MascotOrbitTest, FollowsThePanThenEasesBackOrSnapsBackWithReducedMotion) {
+    MascotOrbit orbit;
+    orbit.pan(MascotOrbit::Phase::began, {}, false);
+    orbit.pan(MascotOrbit::Phase::changed, QSizeF(100, 20), false);
+    EXPECT_NEAR(orbit.angles.y(), M_PI / 4, 1e-5);
+    EXPECT_NEAR(orbit.angles.x(), M_PI / 20, 1e-5);
+    orbit.pan(MascotOrbit::Phase::changed, QSizeF(100, 400), false);
+    EXPECT_EQ(orbit.angles.x(), MascotOrbit::maxTilt);
+    orbit.pan(MascotOrbit::Phase::ended, QSizeF(100, 400), false);
+    orbit.advance(0.3);
+    EXPECT_NEAR(orbit.angles.y(), M_PI / 4, 1e-5);  // a moment's pause before turning back
+    orbit.advance(0.5);
+    EXPECT_GT(orbit.angles.y(), 0.0f);
+    EXPECT_LT(orbit.angles.y(), M_PI / 4);
+    orbit.advance(0.5);
+    EXPECT_TRUE(orbit.isAtRest());
+
+    orbit.pan(MascotOrbit::Phase::began, {}, true);
+    orbit.pan(MascotOrbit::Phase::changed, QSizeF(-60, 0), true);
+    orbit.pan(MascotOrbit::Phase::ended, QSizeF(-60, 0), true);
+    EXPECT_TRUE(orbit.isAtRest());
+}
+
+TEST(ConfettiBurstTest, PiecesStayWithinTheirRangesAndUseTheSixColours) {
+    std::mt19937 random(7);
+    const auto pieces = ConfettiBurst::makePieces(400, [&] { return quint32(random()); });
+    ASSERT_EQ(pieces.size(), 400);
+    QSet<QRgb> colours;
+    for (const ConfettiPiece& piece : pieces) {
+        EXPECT_GE(piece.dx, -72.0);
+        EXPECT_LE(piece.dx, 72.0);
+        EXPECT_GE(piece.dy, 36.0);
+        EXPECT_LE(piece.dy, 124.0);
+        EXPECT_GE(piece.rotation, -200.0);
+        EXPECT_LE(piece.rotation, 200.0);
+        EXPECT_TRUE(piece.size.width() >= 4 && piece.size.width() <= 7);
+        EXPECT_TRUE(piece.size.height() >= 8 && piece.size.height() <= 13);
+        colours.insert(piece.color.rgb());
+    }
+    EXPECT_EQ(colours.size(), 6);
+    EXPECT_EQ(ConfettiBurst::progress(0.0), 0.0);
+    EXPECT_EQ(ConfettiBurst::progress(0.9), 1.0);
+    EXPECT_GT(ConfettiBurst::progress(0.3), 0.5);  // eases out: most of the way early
+}
+
+}  // namespace
+}  // namespace vostrel
