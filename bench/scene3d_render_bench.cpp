@@ -41,8 +41,21 @@ void render3DFrame_600_version10_dot(benchmark::State& state) {
     runFrame(state, 250);
 }
 
+// Reading a drawn 600 × 600 frame back as a picture, as SceneView does for every frame it shows.
+void render3DFrameImage_600(benchmark::State& state) {
+    OffscreenSceneRenderer renderer(0);
+    if (!renderer.isValid())
+        return state.SkipWithError(renderer.errorString().toUtf8().constData());
+    const ModuleMatrix matrix =
+        QREngine::makeMatrix(QStringLiteral("read back"), CorrectionLevel::m).value();
+    const auto root = QR3DSceneBuilder::build(matrix, QRStyle{});
+    renderer.drawFrame(*root, {600, 600}, Qt::white);
+    for (auto _ : state) benchmark::DoNotOptimize(renderer.frameImage());
+}
+
 }  // namespace
 
+BENCHMARK(render3DFrameImage_600)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(render3DFrame_600_version40_dot)
     ->Arg(4)
     ->Arg(0)
