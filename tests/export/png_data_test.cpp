@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <zlib.h>
 #include <QPainter>
-#include <QtEndian>
 
 #include "engine/qr_engine.h"
 #include "export/png_data.h"
@@ -28,31 +26,12 @@ QRStyle translucentGradientStyle() {
     return style;
 }
 
-struct Chunk {
-    QByteArray type;
-    QByteArray data;
-};
-
-// The chunks of a PNG file, or none when a length runs past the end.
-std::vector<Chunk> chunks(const QByteArray& png) {
-    std::vector<Chunk> found;
-    for (qsizetype at = 8; at + 12 <= png.size();) {
-        const qsizetype length = qFromBigEndian<quint32>(png.constData() + at);
-        if (at + 12 + length > png.size()) return {};
-        found.push_back({png.mid(at + 4, 4), png.mid(at + 8, length)});
-        at += 12 + length;
-    }
-    return found;
-}
-
 TEST(PngData, IsAnRgbaPngOfTheRequestedSize) {
     for (int size : {1, 17, 400}) {
         const std::optional<QByteArray> png = pngData(matrix(), translucentGradientStyle(), size);
         ASSERT_TRUE(png) << size;
-        const std::vector<Chunk> parts = chunks(*png);
-        ASSERT_EQ(parts.size(), 3u);
-        EXPECT_EQ(parts[0].type, "IHDR");
-        EXPECT_EQ(parts[0].data.mid(8), QByteArray("\x08\x06\x00\x00\x00", 5));  // 8-bit RGBA
+        // The header's bit depth, colour type and methods: 8-bit RGBA, not interlaced.
+        EXPECT_EQ(png->mid(24, 5), QByteArray("\x08\x06\x00\x00\x00", 5));
         const QImage image = QImage::fromData(*png, "PNG");
         EXPECT_EQ(image.size(), QSize(size, size));
         EXPECT_TRUE(image.hasAlphaChannel());
@@ -78,31 +57,6 @@ TEST(PngData, HoldsTheRenderersPictureAndScans) {
     EXPECT_EQ(testing::decodeQr(testing::mirroredTopToBottom(onWhite)), payload);
 }
 
-// Rows that repeat the row above are compressed as zeros; the stream must still inflate, with
-// zlib checking its Adler-32, into exactly one filter byte and the pixels per row.
-TEST(PngData, ImageDataInflatesWithItsChecksum) {
-    const std::optional<QByteArray> png = pngData(matrix(), QRStyle{}, 300);
-    ASSERT_TRUE(png);
-    const std::vector<Chunk> parts = chunks(*png);
-    ASSERT_EQ(parts.size(), 3u);
-    ASSERT_EQ(parts[1].type, "IDAT");
-    QByteArray raw(300 * (1 + 4 * 300), Qt::Uninitialized);
-    uLongf rawSize = uLongf(raw.size());
-    ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(raw.data()), &rawSize,
-                         reinterpret_cast<const Bytef*>(parts[1].data.constData()),
-                         uLong(parts[1].data.size())),
-              Z_OK);
-    EXPECT_EQ(rawSize, uLongf(raw.size()));
-    int repeatedRows = 0;
-    for (int row = 0; row < 300; ++row) {
-        const char filter = raw[row * (1 + 4 * 300)];
-        EXPECT_TRUE(filter == 0 || filter == 2) << row;
-        repeatedRows += filter == 2;
-    }
-    EXPECT_GT(repeatedRows, 150);
-    EXPECT_EQ(parts[2].type, "IEND");
-}
-
 TEST(PngData, BadSizesAndMatricesGiveNothing) {
     EXPECT_FALSE(pngData(matrix(), {}, 0));
     EXPECT_FALSE(pngData(matrix(), {}, -5));
@@ -116,13 +70,11 @@ TEST(PngData, BadSizesAndMatricesGiveNothing) {
     EXPECT_FALSE(pngData(longRow, {}, 100));
 }
 
-TEST(QRCodeTransferable, OffersA512PixelPngNamedQrCodePng) {
+TEST(QRCodeTransferable, OffersA512PixelPng) {
     const QRCodeTransferable transferable{matrix(), translucentGradientStyle()};
-    EXPECT_EQ(QRCodeTransferable::suggestedFileName(), QStringLiteral("qr-code.png"));
     const std::optional<QByteArray> png = transferable.pngBytes();
     ASSERT_TRUE(png);
-    EXPECT_EQ(*png, pngData(transferable.matrix, transferable.style, 512));
-    EXPECT_EQ(QImage::fromData(*png, "PNG").size(), QSize(512, 512));
+    EXPECT_EQ(png, pngData(matrix(), translucentGradientStyle(), 512));
     EXPECT_FALSE(QRCodeTransferable{}.pngBytes());
 }
 

@@ -41,9 +41,10 @@ TEST(UnreadableLogo, IsLeftOutOfSvgAndPngAlike) {
     const ModuleMatrix matrix = testing::handMadeMatrix();
     QRStyle withoutLogo;
     const QByteArray png = testing::fixedLogoPng();
-    for (const auto& [label, bytes] : {std::pair{"not a picture", QByteArray("\x89PNG but no")},
-                                       std::pair{"cut short", png.left(png.size() - 20)},
-                                       std::pair{"decompression bomb", bombHeader()}}) {
+    for (const auto& [label, bytes] :
+         {std::pair{"not a picture", QByteArray("\x89PNG but no")},
+          std::pair{"cut short", png.left(png.size() - 20)}, std::pair{"no bytes", QByteArray()},
+          std::pair{"decompression bomb", bombHeader()}}) {
         SCOPED_TRACE(label);
         QRStyle style;
         style.logoOverlay = LogoOverlay{};
