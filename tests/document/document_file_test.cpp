@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
 
@@ -158,17 +157,4 @@ TEST(DocumentFile, UnwritableTargetsFailAndNothingIsLeftHalfWritten) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{"file"});
     EXPECT_FALSE(QFileInfo("/dev/full").isFile()) << "a device must never be replaced by a file";
-}
-
-TEST(DocumentFile, ReadingSaysWhyAFileCannotBeADocument) {
-    QTemporaryDir dir;
-    EXPECT_EQ(readDocumentFile(dir.path()).error().kind, DocumentError::Kind::corruptFile);
-    EXPECT_EQ(readDocumentFile(dir.filePath("absent")).error().kind,
-              DocumentError::Kind::unreadable);
-    QFile broken(dir.filePath("Broken.vostrel"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("{\"content\": ");
-    broken.close();
-    EXPECT_EQ(readDocumentFile(broken.fileName()).error().kind,
-              DocumentError::Kind::decodingFailed);
 }

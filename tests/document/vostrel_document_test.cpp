@@ -31,18 +31,6 @@ QByteArray readAll(const QString& path) {
 
 }  // namespace
 
-TEST(VostrelDocument, NewDocumentsStartFromTheDefaults) {
-    const VostrelDocument first;
-    const VostrelDocument second;
-    EXPECT_EQ(first.content(), address(""));
-    EXPECT_EQ(first.exportSettings(),
-              (ExportSettings{CorrectionLevel::m, 1024, ExportFormat::png}));
-    EXPECT_NE(first.id(), second.id());
-    EXPECT_NE(first.name(), second.name());
-    EXPECT_EQ(DocumentSnapshot::newDocument(ContentType::wifi).content,
-              emptyContent(ContentType::wifi));
-}
-
 TEST(VostrelDocument, SettersNotifyOnlyWhenTheValueChanges) {
     VostrelDocument document;
     QSignalSpy names(&document, &VostrelDocument::nameChanged);
@@ -92,7 +80,6 @@ TEST(VostrelDocument, UndoAndRedoOfASwitchBringBackTheContentOfEachKind) {
     EXPECT_EQ(contents.count(), 1) << "pushing applies the switch once";
     EXPECT_EQ(document.content(), QRContent::text(""));
     ASSERT_EQ(stack.count(), 1);
-    EXPECT_EQ(stack.undoText(), "Switch to Text");
     document.setContent(QRContent::text("typed before undo"));
 
     stack.undo();
@@ -121,15 +108,12 @@ TEST(VostrelDocument, LogoChangesAreNamedUndoableStepsOfTheStyleAlone) {
 
     document.setLogoOverlay(first, &stack);
     EXPECT_EQ(document.style().logoOverlay, first);
-    EXPECT_EQ(stack.undoText(), "Add Logo");
     document.setLogoOverlay(logoWithBytes("first"), &stack);
     EXPECT_EQ(stack.count(), 1) << "an identical logo is no change";
     document.setLogoOverlay(second, &stack);
-    EXPECT_EQ(stack.undoText(), "Replace Logo");
     document.setLogoOverlay(std::nullopt, &stack);
-    EXPECT_EQ(stack.undoText(), "Remove Logo");
     document.setLogoOverlay(std::nullopt, &stack);
-    EXPECT_EQ(stack.count(), 3);
+    EXPECT_EQ(stack.count(), 3) << "no logo twice is one step";
 
     // Other style edits are plain assignments and survive undoing the logo.
     QRStyle wider = document.style();
@@ -202,7 +186,7 @@ TEST(VostrelDocument, AFailedSaveLeavesTheFileOnDiskAsItWas) {
     EXPECT_EQ(readAll(path), before);
 }
 
-TEST(VostrelDocument, OnlyRegularFilesOpen) {
+TEST(VostrelDocument, OpeningSaysWhyAFileCannotBeADocument) {
     QTemporaryDir dir;
     const QString fifo = dir.filePath("pipe.vostrel");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -214,6 +198,8 @@ TEST(VostrelDocument, OnlyRegularFilesOpen) {
         ASSERT_FALSE(opened) << path.toStdString();
         EXPECT_EQ(opened.error().kind, DocumentError::Kind::corruptFile) << path.toStdString();
     }
+    EXPECT_EQ(VostrelDocument::open(dir.filePath("absent")).error().kind,
+              DocumentError::Kind::unreadable);
     QFile broken(dir.filePath("Broken.vostrel"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("{\"content\": {\"text\": {\"_0\": \"half\"}}}");
