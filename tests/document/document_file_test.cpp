@@ -136,13 +136,19 @@ TEST(DocumentFile, NonFiniteNumbersFailTheSaveAndLeaveTheFileAlone) {
     ASSERT_TRUE(writeDocumentFile(richSnapshot(), path));
     const QByteArray before = readAll(path);
 
-    DocumentSnapshot broken = richSnapshot();
-    broken.content = QRContent::location({NAN, 1.0});
-    const auto written = writeDocumentFile(broken, path);
-    ASSERT_FALSE(written);
-    EXPECT_EQ(written.error().kind, DocumentError::Kind::encodingFailed);
-    EXPECT_EQ(written.error().message, "content.location._0.latitude: not a finite number");
-    EXPECT_EQ(readAll(path), before);
+    DocumentSnapshot brokenContent = richSnapshot();
+    brokenContent.content = QRContent::location({NAN, 1.0});
+    DocumentSnapshot brokenStyle = richSnapshot();
+    brokenStyle.style.finderCornerRadius = INFINITY;
+    for (const auto& [broken, message] :
+         {std::pair{brokenContent, "content.location._0.latitude: not a finite number"},
+          std::pair{brokenStyle, "style.finderCornerRadius: not a finite number"}}) {
+        const auto written = writeDocumentFile(broken, path);
+        ASSERT_FALSE(written);
+        EXPECT_EQ(written.error().kind, DocumentError::Kind::encodingFailed);
+        EXPECT_EQ(written.error().message, message);
+        EXPECT_EQ(readAll(path), before);
+    }
 }
 
 TEST(DocumentFile, UnwritableTargetsFailAndNothingIsLeftHalfWritten) {

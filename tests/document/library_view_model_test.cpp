@@ -182,11 +182,10 @@ TEST_F(Library, DuplicateOfANameWithASlashStaysBesideItsSource) {
 }
 
 TEST_F(Library, DeletingOneOfTwoEntriesWithOneIdKeepsTheOther) {
-    const QString source =
-        write(folder_, "chirp.vostrel", documentNamed("violet-chirp-7", "https://example.com/"));
+    const DocumentSnapshot document = documentNamed("violet-chirp-7", "https://example.com/");
+    const QString source = write(folder_, "chirp.vostrel", document);
+    write(folder_, "violet-chirp-7 copy.vostrel", document);
     const auto model = loadedModel();
-    model->duplicateDocument(model->documents().first());
-    ASSERT_TRUE(finishLoading(*model));
     ASSERT_EQ(model->documents().size(), 2);
 
     const LibraryItem copy = model->documents()[1];

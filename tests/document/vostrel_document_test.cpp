@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUndoStack>
-#include <cmath>
 
 #include "document/vostrel_document.h"
 
@@ -22,11 +20,6 @@ LogoOverlay logoWithBytes(const char* bytes) {
     LogoOverlay logo;
     logo.imageData = bytes;
     return logo;
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -160,30 +153,6 @@ TEST(VostrelDocument, SavedDocumentsReopenWithTheirFieldsAndAnEmptyCache) {
     EXPECT_TRUE(copy.contentTypeCache().isEmpty());
     copy.switchContentType(ContentType::url, nullptr);
     EXPECT_EQ(copy.content(), address(""));
-}
-
-TEST(VostrelDocument, AFailedSaveLeavesTheFileOnDiskAsItWas) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("kept.vostrel");
-    VostrelDocument document;
-    ASSERT_TRUE(document.save(path));
-    const QByteArray before = readAll(path);
-
-    QRStyle broken = document.style();
-    broken.finderCornerRadius = std::nan("");
-    document.setStyle(broken);
-    const auto encoding = document.save(path);
-    ASSERT_FALSE(encoding);
-    EXPECT_EQ(encoding.error().kind, DocumentError::Kind::encodingFailed);
-    EXPECT_EQ(readAll(path), before);
-
-    document.setStyle(QRStyle{});
-    const auto writing = document.save(path + "/inside-a-file.vostrel");
-    ASSERT_FALSE(writing);
-    EXPECT_EQ(writing.error().kind, DocumentError::Kind::writeFailed);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
-              QStringList{"kept.vostrel"});
-    EXPECT_EQ(readAll(path), before);
 }
 
 TEST(VostrelDocument, OpeningSaysWhyAFileCannotBeADocument) {
