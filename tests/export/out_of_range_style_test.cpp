@@ -21,14 +21,6 @@ using testing::mirroredTopToBottom;
 const QString payload = QStringLiteral("https://example.com/hostile");
 constexpr int pictureSize = 400;
 
-ModuleMatrix engineMatrix() {
-    return QREngine::makeMatrix(payload, CorrectionLevel::h).value();
-}
-
-QImage pngPicture(const ModuleMatrix& matrix, const QRStyle& style) {
-    return QImage::fromData(pngData(matrix, style, pictureSize).value_or(QByteArray()));
-}
-
 QString decodedUpright(const QImage& image) {
     return decodeQr(mirroredTopToBottom(image)).value_or(QString());
 }
@@ -40,7 +32,7 @@ LogoOverlay redLogo() {
 }
 
 TEST(OutOfRangeStyle, PngAndSvgDrawTheSameScannableSymbol) {
-    const ModuleMatrix matrix = engineMatrix();
+    const ModuleMatrix matrix = QREngine::makeMatrix(payload, CorrectionLevel::h).value();
     std::vector<std::pair<std::string, QRStyle>> styles;
     const auto add = [&](std::string label, auto change) {
         QRStyle style;
@@ -62,7 +54,8 @@ TEST(OutOfRangeStyle, PngAndSvgDrawTheSameScannableSymbol) {
     });
     for (const auto& [label, style] : styles) {
         SCOPED_TRACE(label);
-        const QImage png = pngPicture(matrix, style);
+        const QImage png =
+            QImage::fromData(pngData(matrix, style, pictureSize).value_or(QByteArray()));
         const QString svg = svgDocument(matrix, style);
         EXPECT_FALSE(svg.contains(u"nan") || svg.contains(u"inf") || svg.contains(u"=\"-"));
         const QImage svgPicture = testing::renderSvgWithQt(svg, pictureSize);

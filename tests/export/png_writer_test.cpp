@@ -78,18 +78,15 @@ TEST(PngWriter, EveryKindOfPictureDecodesToItsPixels) {
     repeatedRows.setPixel(4500, 3, qRgba(1, 2, 3, 4));
     QImage single(1, 1, QImage::Format_ARGB32);
     single.fill(QColor(255, 0, 0, 7));
+    QImage transparent(70, 3, QImage::Format_ARGB32_Premultiplied);
+    transparent.fill(Qt::transparent);
     const std::vector<std::pair<const char*, QImage>> pictures{
-        {"noise", noise(301, 37, false)},
-        {"opaque noise", noise(64, 64, true)},
-        {"long rows", repeatedRows},
-        {"one pixel", single},
-        {"symbol", symbolPicture(613)},
-        {"transparent", QImage(70, 3, QImage::Format_ARGB32_Premultiplied)},
+        {"noise", noise(301, 37, false)}, {"opaque noise", noise(64, 64, true)},
+        {"long rows", repeatedRows},      {"one pixel", single},
+        {"symbol", symbolPicture(613)},   {"transparent", transparent},
     };
     for (const auto compression : {PngCompression::repeatAware, PngCompression::zlibSearch}) {
-        for (const auto& [name, picture] : pictures) {
-            QImage image = picture;
-            if (std::string(name) == "transparent") image.fill(Qt::transparent);
+        for (const auto& [name, image] : pictures) {
             const std::optional<QByteArray> png = encodePng(image, compression);
             ASSERT_TRUE(png) << name;
             // The writer works on premultiplied pixels, as the renderer makes them.

@@ -20,9 +20,7 @@ const QString payload = QStringLiteral("https://example.com/menu?table=12");
 constexpr int pixelsPerModule = 8;
 
 ModuleMatrix engineMatrix(CorrectionLevel level) {
-    const MatrixResult result = QREngine().generateMatrix(payload, level).result();
-    EXPECT_TRUE(result.hasValue());
-    return result.hasValue() ? result.value() : ModuleMatrix{};
+    return QREngine::makeMatrix(payload, level).value();
 }
 
 // With the flip on the symbol is drawn as the engine delivers it, the mirror image of the
@@ -54,7 +52,6 @@ std::string describe(const QRStyle& style) {
 // here; the 0.5 geometry itself is pinned by the golden files.
 TEST(SvgDecoding, EveryShapeFinderAndOrientationScans) {
     const ModuleMatrix matrix = engineMatrix(CorrectionLevel::m);
-    ASSERT_FALSE(matrix.empty());
     for (ModuleShape shape : allCases<ModuleShape>()) {
         for (double rounding : {0.0, 0.44, 1.0}) {
             for (double thickness : {0.6, 1.0}) {
@@ -88,7 +85,6 @@ LogoOverlay logoPicture(LogoShape shape) {
 
 TEST(SvgDecoding, SymbolsWithALogoScanAtLevelH) {
     const ModuleMatrix matrix = engineMatrix(CorrectionLevel::h);
-    ASSERT_FALSE(matrix.empty());
     for (LogoShape shape : allCases<LogoShape>()) {
         QRStyle style;
         style.logoOverlay = logoPicture(shape);

@@ -33,10 +33,8 @@ LogoOverlay logo(LogoShape shape, bool plate) {
     overlay.shape = shape;
     overlay.sizePercent = 0.3;
     overlay.padding = 0.1;
-    if (plate)
-        overlay.backgroundColor = CodableColor{0.9, 0.95, 1.0, 1.0};
-    else
-        overlay.backgroundColor.reset();
+    overlay.backgroundColor =
+        plate ? std::optional(CodableColor{0.9, 0.95, 1.0, 1.0}) : std::nullopt;
     return overlay;
 }
 
