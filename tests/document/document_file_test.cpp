@@ -95,7 +95,6 @@ TEST(DocumentFile, RejectsMissingOrIllTypedEnvelopeKeysWithTheirPath) {
         return json;
     };
     EXPECT_EQ(decodeError(without("version")), "version: missing");
-    EXPECT_EQ(decodeError(without("content")), "content: missing");
     EXPECT_EQ(decodeError(with("version", 1.5)), "version: expected an integer");
     EXPECT_EQ(decodeError(with("name", QJsonValue::Null)), "name: expected a string");
     EXPECT_EQ(decodeError(with("id", "{0f8fad5b-d9cb-469f-a165-70867728950e}")),
