@@ -65,15 +65,6 @@ TEST(QRStyleJson, EveryFieldCombinationRoundTrips) {
     EXPECT_EQ(roundTripped(QRStyle()), QRStyle());
 }
 
-TEST(QRStyleJson, LogoBytesAreStandardBase64) {
-    QRStyle style;
-    style.logoOverlay = logo(std::nullopt);
-    const QJsonObject json = style.toJson().value(QStringLiteral("logoOverlay")).toObject();
-    EXPECT_EQ(json.value(QStringLiteral("imageData")).toString(),
-              QStringLiteral("iVBORw0KGgoA/w=="));
-    EXPECT_FALSE(json.contains(QStringLiteral("backgroundColor")));
-}
-
 // Files written before the later settings existed, and optional values written as null or in a
 // form this version does not know, still open with the old files' fallbacks.
 TEST(QRStyleJson, MissingNullAndUnknownLaterSettingsTakeTheirOldFileFallbacks) {
@@ -122,7 +113,6 @@ TEST(QRStyleJson, BrokenRequiredOrPresentValuesFailWithTheirPath) {
         {"logoOverlay", "padding", QJsonValue::Undefined, "logoOverlay.padding: missing"},
         {"logoOverlay", "shape", "star", "logoOverlay.shape: unknown value 'star'"},
         {"foreground", "a", QJsonValue::Undefined, "foreground.a: missing"},
-        {"", "background", QJsonValue::Undefined, "background: missing"},
         {"", "quietZoneModules", 4.5, "quietZoneModules: expected an integer"},
         {"", "finderThickness", "thick", "finderThickness: expected a number"}};
     for (const Broken& broken : cases) {
