@@ -17,8 +17,11 @@
 #include "app/recent_files.h"
 #include "app/window_registry.h"
 #include "document/vostrel_document.h"
+#include "ui/ui_test_support.h"
 
 using namespace vostrel;
+using vostrel::testing::chooseInFileDialog;
+using vostrel::testing::waitForDialog;
 
 namespace {
 
@@ -53,21 +56,6 @@ struct App {
     }
 };
 
-// The window-modal message box or dialog that a window is showing, once it is there.
-template <class Dialog>
-Dialog* waitForDialog(QWidget* parent = nullptr) {
-    Dialog* found = nullptr;
-    (void)QTest::qWaitFor([&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<Dialog*>(widget);
-            if (dialog && dialog->isVisible() && (!parent || dialog->parentWidget() == parent))
-                found = dialog;
-        }
-        return found != nullptr;
-    });
-    return found;
-}
-
 void answer(QMessageBox* box, QMessageBox::StandardButton button) {
     ASSERT_TRUE(box);
     box->button(button)->click();
@@ -91,7 +79,6 @@ TEST(DocumentController, OpensFilesOnceAndRemembersThemNewestFirst) {
     const QString second = app.savedDocument("second.vostrel");
     DocumentWindow* window = app.controller.openFile(first);
     ASSERT_TRUE(window);
-    EXPECT_EQ(window->windowTitle(), window->document()->name() + "[*]");
     app.controller.openFile(second);
     EXPECT_EQ(app.controller.openFile(first), window);  // raised, not opened again
     EXPECT_EQ(app.controller.windows().size(), 2);
@@ -119,13 +106,11 @@ TEST(DocumentController, ABrokenFileOpenedFromAWindowAlertsOnThatWindow) {
     const QString broken = app.brokenDocument("{");
     DocumentWindow* window = app.controller.newDocument();
     app.controller.chooseFileToOpen(window);
-    auto* dialog = waitForDialog<QFileDialog>(window);
-    ASSERT_TRUE(dialog);
-    dialog->selectFile(broken);
-    static_cast<QDialog*>(dialog)->accept();
-    QPointer<QMessageBox> box = waitForDialog<QMessageBox>(window);
+    ASSERT_TRUE(chooseInFileDialog(broken));
+    QPointer<QMessageBox> box = waitForDialog<QMessageBox>();
     QTest::qWait(50);  // the dialog's deferred deletion
     ASSERT_TRUE(box);
+    EXPECT_EQ(box->parentWidget(), window);
     EXPECT_TRUE(box->isVisible());
     EXPECT_TRUE(box->informativeText().contains("Broken.vostrel"));
     box->close();
@@ -150,12 +135,12 @@ TEST(DocumentWindow, CloseAsksAndEachAnswerDoesWhatItSays) {
     window->document()->setContent(QRContent::text("unsaved"));
 
     window->close();
-    answer(waitForDialog<QMessageBox>(window), QMessageBox::Cancel);
+    answer(waitForDialog<QMessageBox>(), QMessageBox::Cancel);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(readDocumentFile(path)->content, QRContent::text(""));
 
     window->close();
-    answer(waitForDialog<QMessageBox>(window), QMessageBox::Save);
+    answer(waitForDialog<QMessageBox>(), QMessageBox::Save);
     EXPECT_EQ(readDocumentFile(path)->content, QRContent::text("unsaved"));
     QTest::qWait(0);
     EXPECT_TRUE(app.controller.windows().isEmpty());
@@ -163,7 +148,7 @@ TEST(DocumentWindow, CloseAsksAndEachAnswerDoesWhatItSays) {
     DocumentWindow* reopened = app.controller.openFile(path);
     reopened->document()->setContent(QRContent::text("discard me"));
     reopened->close();
-    answer(waitForDialog<QMessageBox>(reopened), QMessageBox::Discard);
+    answer(waitForDialog<QMessageBox>(), QMessageBox::Discard);
     EXPECT_EQ(readDocumentFile(path)->content, QRContent::text("unsaved"));
 }
 
@@ -173,11 +158,8 @@ TEST(DocumentWindow, SavingANewDocumentAsksWhereToPutIt) {
     window->document()->setContent(QRContent::text("fresh"));
     bool result = false;
     window->save([&](bool written) { result = written; });
-    auto* dialog = waitForDialog<QFileDialog>(window);
-    ASSERT_TRUE(dialog);
     const QString path = app.dir.filePath("fresh.vostrel");
-    dialog->selectFile(path);
-    static_cast<QDialog*>(dialog)->accept();
+    ASSERT_TRUE(chooseInFileDialog(path));
     EXPECT_TRUE(result);
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(readDocumentFile(path)->content, QRContent::text("fresh"));
@@ -201,7 +183,7 @@ TEST(DocumentWindow, AFailedSaveSaysWhyAndKeepsTheChanges) {
     window->save([&](bool written) { result = written; });
     EXPECT_FALSE(result);
     EXPECT_TRUE(window->isWindowModified());
-    auto* error = waitForDialog<QMessageBox>(window);
+    auto* error = waitForDialog<QMessageBox>();
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->text().startsWith("Couldn’t save"));
     error->close();
@@ -226,8 +208,9 @@ TEST(DocumentWindow, DocumentedShortcutsWorkWithoutADesktopTheme) {
     }
     QApplication::setActiveWindow(window);
     QTest::keyClick(window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    auto* dialog = waitForDialog<QFileDialog>(window);
+    auto* dialog = waitForDialog<QFileDialog>();
     ASSERT_TRUE(dialog);
+    EXPECT_EQ(dialog->parentWidget(), window);
     dialog->reject();
 }
 

@@ -21,6 +21,7 @@
 #include "ui/editor/export/export_panel.h"
 #include "ui/editor/preview/preview_view.h"
 #include "ui/editor/preview/symbol_canvas.h"
+#include "ui/ui_test_support.h"
 
 using namespace vostrel;
 
@@ -92,10 +93,7 @@ TEST(EditorActions, ExportOpensAWindowModalSheetThatIsEmptyWithoutASymbol) {
     QTest::qWait(0);
 
     w.showText("hello");
-    QToolButton* toolbarButton = nullptr;
-    for (auto* button : w.window->findChildren<QToolButton*>()) {
-        if (button->accessibleName() == "Export QR code") toolbarButton = button;
-    }
+    auto* toolbarButton = vostrel::testing::findByName<QToolButton>(w.window, "Export QR code");
     ASSERT_TRUE(toolbarButton);
     QTest::mouseClick(toolbarButton, Qt::LeftButton, {}, QPoint(8, toolbarButton->height() / 2));
     ExportPanel* sheet = w.openSheet();

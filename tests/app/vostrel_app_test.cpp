@@ -26,10 +26,12 @@
 #include "ui/about/about_view.h"
 #include "ui/library/library_grid.h"
 #include "ui/library/library_view.h"
+#include "ui/ui_test_support.h"
 #include "ui/welcome/recent_documents_list.h"
 #include "ui/welcome/welcome_view.h"
 
 using namespace vostrel;
+using vostrel::testing::waitForDialog;
 
 namespace {
 
@@ -79,12 +81,6 @@ QList<Window*> visible() {
     return found;
 }
 
-QMessageBox* waitForMessageBox() {
-    QMessageBox* box = nullptr;
-    (void)QTest::qWaitFor([&] { return (box = visible<QMessageBox>().value(0)) != nullptr; });
-    return box;
-}
-
 QAction* menuAction(QMainWindow* window, const QString& menu, const QString& text) {
     for (QAction* action : window->menuBar()->actions()) {
         if (action->text() != menu) continue;
@@ -95,23 +91,10 @@ QAction* menuAction(QMainWindow* window, const QString& menu, const QString& tex
     return nullptr;
 }
 
-QAction* helpAction(QMainWindow* window, const QString& text) {
-    return menuAction(window, "&Help", text);
-}
-
 void pressLibraryShortcut(QWidget* window) {
     window->activateWindow();
     (void)QTest::qWaitForWindowActive(window);
     QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
-}
-
-// The texts of the welcome window's main menu, separators left out.
-QStringList mainMenuTexts(WelcomeView* welcome) {
-    QStringList texts;
-    for (const QAction* action : welcome->menuButton()->menu()->actions()) {
-        if (!action->isSeparator()) texts << action->text();
-    }
-    return texts;
 }
 
 // Double-clicks the library's first tile once the folder has been read.
@@ -132,8 +115,6 @@ TEST(Launch, ShowsOnlyTheWelcomeWindowUntilADocumentWindowAppears) {
     QPointer<WelcomeView> welcome = launched.welcome();
     ASSERT_TRUE(welcome);
     EXPECT_EQ(visibleWindows(), QList<QWidget*>{welcome});
-    EXPECT_EQ(welcome->size(), QSize(820, 600));
-    EXPECT_EQ(welcome->windowTitle(), "Welcome to Vostrel");
 
     welcome->startFreshButton()->click();
     QTest::qWait(0);
@@ -170,7 +151,7 @@ TEST(Launch, WhenNoFileOpensTheWelcomeWindowShowsWithTheReason) {
     launched.app->launch({launched.dir.filePath("gone.vostrel")});
     ASSERT_TRUE(launched.welcome());
     EXPECT_TRUE(launched.welcome()->isVisible());
-    QMessageBox* box = waitForMessageBox();
+    QMessageBox* box = waitForDialog<QMessageBox>();
     ASSERT_TRUE(box);
     EXPECT_EQ(box->informativeText(),
               "The file “gone.vostrel” couldn’t be opened because there is no such file.");
@@ -186,7 +167,7 @@ TEST(WelcomeWindow, OpensARecentDocumentAndExplainsAMovedOne) {
     ASSERT_EQ(list->rows().size(), 2);
 
     list->rows()[0]->click();  // the moved one, most recent
-    QMessageBox* alert = waitForMessageBox();
+    QMessageBox* alert = waitForDialog<QMessageBox>();
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->informativeText(),
               "The file “moved.vostrel” couldn’t be opened because there is no such file. You "
@@ -204,18 +185,18 @@ TEST(WelcomeWindow, OpensARecentDocumentAndExplainsAMovedOne) {
 TEST(HelpMenu, AboutShowsOneWindowAndTheUpdateCommandFollowsTheUpdater) {
     Launched launched;
     DocumentWindow* window = launched.app->documents()->newDocument();
-    QAction* about = helpAction(window, "About Vostrel");
+    QAction* about = menuAction(window, "&Help", "About Vostrel");
     ASSERT_TRUE(about);
     about->trigger();
     about->trigger();
     EXPECT_EQ(visible<AboutView>().size(), 1);
 
-    QAction* check = helpAction(window, "Check for Updates…");
+    QAction* check = menuAction(window, "&Help", "Check for Updates…");
     ASSERT_TRUE(check);
     EXPECT_TRUE(check->isEnabled());
     check->trigger();
     EXPECT_FALSE(check->isEnabled());  // a check is under way
-    QMessageBox* result = waitForMessageBox();
+    QMessageBox* result = waitForDialog<QMessageBox>();
     ASSERT_TRUE(result);
     EXPECT_EQ(result->text(), UpdateCheckResult::noFeed().message());
     EXPECT_TRUE(check->isEnabled());
@@ -230,7 +211,6 @@ TEST(LibraryWindow, OneLibraryOpensFromEveryWindowAndItsTilesOpenDocuments) {
     pressLibraryShortcut(welcome);
     ASSERT_EQ(visible<LibraryView>().size(), 1);
     LibraryView* library = visible<LibraryView>()[0];
-    EXPECT_EQ(library->windowTitle(), "Library");
     EXPECT_EQ(launched.app->windows()->window("library"), library);
 
     // Opening goes through the document controller: a second double click raises the window.
@@ -244,7 +224,6 @@ TEST(LibraryWindow, OneLibraryOpensFromEveryWindowAndItsTilesOpenDocuments) {
 
     QAction* fromMenu = menuAction(document, "&Window", "Library");
     ASSERT_TRUE(fromMenu);
-    EXPECT_EQ(fromMenu->shortcut(), QKeySequence("Ctrl+Shift+L"));
     library->close();
     QTest::qWait(0);
     pressLibraryShortcut(document);
@@ -268,16 +247,11 @@ TEST(UpdateCommand, OnlyANewerVersionOffersItsPage) {
     EXPECT_FALSE(buttonTexts(UpdateCheckResult::failed("Offline.")).contains("Open Page"));
 }
 
-TEST(WelcomeWindow, MainMenuHoldsTheApplicationsCommandsAndTheirKeysWorkThere) {
+TEST(WelcomeWindow, F10OpensTheMainMenuAndItsAboutItemWorks) {
     Launched launched;
     launched.app->launch({});
     QPointer<WelcomeView> welcome = launched.welcome();
     ASSERT_TRUE(welcome);
-    EXPECT_EQ(welcome->menuButton()->accessibleName(), "Main menu");
-    EXPECT_EQ(mainMenuTexts(welcome),
-              QStringList({"&New Vostrel", "&Open a Vostrel…", "Open &Recent", "Library",
-                           "Check for Updates…", "About Vostrel", "&Quit"}));
-
     // F10 opens the menu; its About item opens the About window.
     welcome->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(welcome));
@@ -286,15 +260,15 @@ TEST(WelcomeWindow, MainMenuHoldsTheApplicationsCommandsAndTheirKeysWorkThere) {
     QTimer::singleShot(0, welcome, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
-        about = menu->actions()[menu->actions().size() - 3];
+        for (QAction* action : menu->actions()) {
+            if (action->text() == "About Vostrel") about = action;
+        }
         menu->close();
     });
     QTest::keyClick(welcome, Qt::Key_F10);
     ASSERT_TRUE(about);
-    EXPECT_EQ(about->text(), "About Vostrel");
     about->trigger();
     ASSERT_EQ(visible<AboutView>().size(), 1);
-    EXPECT_EQ(visible<AboutView>()[0]->windowTitle(), "About Vostrel");
 }
 
 // Ctrl+N starts a document, whose File menu holds the very same action as the welcome menu.

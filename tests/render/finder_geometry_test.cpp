@@ -25,19 +25,16 @@ TEST(FinderStyle, ClampsRoundingAndThickness) {
     EXPECT_EQ(finderStyle(std::nan(""), std::nan("")), (FinderStyle{0.0, 0.5}));
 }
 
-TEST(FinderShapes, SharpFullThicknessIsTheStandardPattern) {
-    const ModuleFrame frame{1.0, 4};
-    const FinderShapes shapes = finderShapes({1, 15}, frame, finderStyle(0, 1));
-    EXPECT_EQ(shapes.outer, (RoundedSquare{19, 5, 7, 0}));
-    EXPECT_EQ(shapes.hole, (RoundedSquare{20, 6, 5, 0}));
-    EXPECT_EQ(shapes.pip, (RoundedSquare{21, 7, 3, 0}));
-}
-
-TEST(FinderShapes, FullRoundingMakesThreeConcentricCircles) {
-    const FinderShapes shapes = finderShapes({1, 1}, {2.0, 0}, finderStyle(1, 1));
-    EXPECT_EQ(shapes.outer, (RoundedSquare{2, 2, 14, 7}));
-    EXPECT_EQ(shapes.hole, (RoundedSquare{4, 4, 10, 5}));
-    EXPECT_EQ(shapes.pip, (RoundedSquare{6, 6, 6, 3}));
+// Sharp and full thickness is the standard 7-5-3 pattern; full rounding makes three circles.
+TEST(FinderShapes, SharpAndFullyRoundedFindersAtFullThickness) {
+    const FinderShapes sharp = finderShapes({1, 15}, {1.0, 4}, finderStyle(0, 1));
+    EXPECT_EQ(sharp.outer, (RoundedSquare{19, 5, 7, 0}));
+    EXPECT_EQ(sharp.hole, (RoundedSquare{20, 6, 5, 0}));
+    EXPECT_EQ(sharp.pip, (RoundedSquare{21, 7, 3, 0}));
+    const FinderShapes round = finderShapes({1, 1}, {2.0, 0}, finderStyle(1, 1));
+    EXPECT_EQ(round.outer, (RoundedSquare{2, 2, 14, 7}));
+    EXPECT_EQ(round.hole, (RoundedSquare{4, 4, 10, 5}));
+    EXPECT_EQ(round.pip, (RoundedSquare{6, 6, 6, 3}));
 }
 
 TEST(FinderShapes, ThinWallsWidenTheGapButKeepOuterEdgeAndPip) {
@@ -46,9 +43,7 @@ TEST(FinderShapes, ThinWallsWidenTheGapButKeepOuterEdgeAndPip) {
     const FinderShapes standard = finderShapes({1, 1}, frame, finderStyle(0.44, 1.0));
     EXPECT_EQ(thin.outer, standard.outer);
     EXPECT_EQ(thin.pip, standard.pip);
-    EXPECT_EQ(thin.hole.x, 58.0);
-    EXPECT_EQ(thin.hole.y, 62.0);
-    EXPECT_EQ(thin.hole.edge, 60.0);
+    EXPECT_EQ(thin.hole, (RoundedSquare{58, 62, 60, thin.hole.cornerRadius}));
     EXPECT_DOUBLE_EQ(thin.hole.cornerRadius, 15.4 - 5.0);
     EXPECT_DOUBLE_EQ(standard.hole.cornerRadius, 5.4);
     EXPECT_DOUBLE_EQ(standard.pip.cornerRadius, 6.6);

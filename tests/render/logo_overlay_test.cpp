@@ -11,37 +11,20 @@ QImage filled(int width, int height, QColor colour) {
     return image;
 }
 
-QImage decodedLogo(const LogoOverlay& logo) {
-    QImage image;
-    image.loadFromData(logo.imageData, "PNG");
-    return image;
-}
-
-TEST(MakeLogoOverlay, LargePictureIsScaledToFitKeepingItsAspectRatio) {
-    const auto wide = makeLogoOverlay(filled(2048, 1024, Qt::red));
-    ASSERT_TRUE(wide);
-    EXPECT_EQ(decodedLogo(*wide).size(), QSize(512, 256));
-    const auto tall = makeLogoOverlay(filled(300, 900, Qt::red));
-    ASSERT_TRUE(tall);
-    EXPECT_EQ(decodedLogo(*tall).size(), QSize(171, 512));
-}
-
-TEST(MakeLogoOverlay, SmallPictureKeepsItsSizeAndPixels) {
-    const auto logo = makeLogoOverlay(filled(40, 30, QColor(10, 120, 200)));
-    ASSERT_TRUE(logo);
-    const QImage image = decodedLogo(*logo);
-    EXPECT_EQ(image.size(), QSize(40, 30));
-    EXPECT_EQ(image.pixelColor(20, 15), QColor(10, 120, 200));
-    EXPECT_TRUE(logo->imageData.startsWith("\x89PNG"));
-}
-
-TEST(MakeLogoOverlay, NewLogoHasTheDefaultPlacement) {
-    const auto logo = makeLogoOverlay(filled(8, 8, Qt::black));
-    ASSERT_TRUE(logo);
-    EXPECT_EQ(logo->sizePercent, 0.2);
-    EXPECT_EQ(logo->shape, LogoShape::roundedRect);
-    EXPECT_EQ(logo->padding, 0.15);
-    EXPECT_EQ(logo->backgroundColor, CodableColor::white());
+// Large pictures are scaled to fit 512 pixels keeping their aspect ratio; small ones keep their
+// size and pixels. Either way the logo stores a PNG.
+TEST(MakeLogoOverlay, StoresAPngScaledDownToFitKeepingItsAspectRatio) {
+    const std::pair<QSize, QSize> sizes[] = {
+        {{2048, 1024}, {512, 256}}, {{300, 900}, {171, 512}}, {{40, 30}, {40, 30}}};
+    for (const auto& [picture, stored] : sizes) {
+        const auto logo = makeLogoOverlay(filled(picture.width(), picture.height(), Qt::red));
+        ASSERT_TRUE(logo);
+        EXPECT_TRUE(logo->imageData.startsWith("\x89PNG"));
+        QImage image;
+        ASSERT_TRUE(image.loadFromData(logo->imageData, "PNG"));
+        EXPECT_EQ(image.size(), stored);
+        EXPECT_EQ(image.pixelColor(stored.width() / 2, stored.height() / 2), QColor(Qt::red));
+    }
 }
 
 TEST(MakeLogoOverlay, EmptyPictureGivesNothing) {

@@ -5,20 +5,8 @@
 namespace vostrel {
 namespace {
 
-using FinderPattern::Rect;
-
 ModuleMatrix allDark(int size) {
     return ModuleMatrix(size_t(size), std::vector<bool>(size, true));
-}
-
-TEST(FinderPatternRects, FollowTheOrientation) {
-    EXPECT_EQ(FinderPattern::rects(23, true), (std::vector<Rect>{{1, 1}, {15, 1}, {15, 15}}));
-    EXPECT_EQ(FinderPattern::rects(23, false), (std::vector<Rect>{{1, 1}, {1, 15}, {15, 1}}));
-    EXPECT_EQ(FinderPattern::rects(9, true), (std::vector<Rect>{{1, 1}, {1, 1}, {1, 1}}));
-    for (int size : {-1, 0, 1, 8}) {
-        EXPECT_TRUE(FinderPattern::rects(size, true).empty());
-        EXPECT_TRUE(FinderPattern::rects(size, false).empty());
-    }
 }
 
 TEST(ModuleLayout, EveryDarkCellInsideAFinderBoxIsLeftToTheFinder) {
@@ -42,17 +30,6 @@ TEST(ModuleLayout, SmallMatricesHaveNoFindersAndDrawEveryDarkCell) {
     EXPECT_EQ(layout.dataModules().back(), (ModuleCell{7, 7}));
     EXPECT_TRUE(ModuleLayout({}, false).dataModules().empty());
     EXPECT_EQ(ModuleLayout({{true}}, false).dataModules(), (std::vector<ModuleCell>{{0, 0}}));
-}
-
-TEST(ModuleLayout, TurningTheFlipOffReversesRowsOnly) {
-    ModuleMatrix matrix(3, std::vector<bool>(3, false));
-    matrix[0][2] = true;  // lands in the last row when reversed
-    matrix[1][0] = true;
-    matrix[1][1] = true;
-    EXPECT_EQ(ModuleLayout(matrix, true).dataModules(),
-              (std::vector<ModuleCell>{{0, 2}, {1, 0}, {1, 1}}));
-    EXPECT_EQ(ModuleLayout(matrix, false).dataModules(),
-              (std::vector<ModuleCell>{{1, 0}, {1, 1}, {2, 2}}));
 }
 
 TEST(ModuleLayout, RaggedRowsNeverReadOutOfBounds) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "render_test_support.h"
 #include "support/image_difference.h"
 
@@ -32,39 +34,30 @@ struct StyleCase {
     QRStyle style;
 };
 
+// Every finder, gradient direction and logo shape with every module shape, each finder both
+// ways up: with a gradient and a plated logo, then plain with a larger logo on no plate.
 std::vector<StyleCase> stylesToCompare() {
     std::vector<StyleCase> cases;
     const std::pair<double, double> finders[] = {{0.0, 1.0}, {0.44, 0.75}, {1.0, 0.5}};
     for (ModuleShape shape : allCases<ModuleShape>()) {
-        const std::string name = rawValue(shape).toStdString();
-        for (const auto& [rounding, thickness] : finders) {
-            for (bool flip : {true, false}) {
-                QRStyle style;
-                style.moduleShape = shape;
-                style.finderCornerRadius = rounding;
-                style.finderThickness = thickness;
-                style.flipVertical = flip;
-                cases.push_back({name + " rounding " + std::to_string(rounding) + " thickness " +
-                                     std::to_string(thickness) + (flip ? " flip" : ""),
-                                 style});
-            }
-        }
-        for (GradientDirection direction : allCases<GradientDirection>()) {
+        for (std::size_t i = 0; i < 3; ++i) {
             QRStyle style;
             style.moduleShape = shape;
+            std::tie(style.finderCornerRadius, style.finderThickness) = finders[i];
             style.foreground = {0.8, 0.1, 0.3, 1.0};
-            style.gradient = GradientStyle{{0.1, 0.2, 0.7, 0.6}, direction};
-            cases.push_back({name + " gradient " + rawValue(direction).toStdString(), style});
-        }
-        for (LogoShape logoShape : allCases<LogoShape>()) {
-            QRStyle style;
-            style.moduleShape = shape;
-            style.logoOverlay = testing::solidLogo(QColor(30, 60, 200), logoShape);
-            cases.push_back({name + " logo " + rawValue(logoShape).toStdString(), style});
+            style.gradient = GradientStyle{{0.1, 0.2, 0.7, 0.6}, allCases<GradientDirection>()[i]};
+            style.logoOverlay = testing::solidLogo(QColor(30, 60, 200), allCases<LogoShape>()[i]);
+            const std::string name = rawValue(shape).toStdString() + " finder " +
+                                     std::to_string(i) + " logo " +
+                                     rawValue(style.logoOverlay->shape).toStdString();
+            cases.push_back(
+                {name + " gradient " + rawValue(style.gradient->direction).toStdString(), style});
+            style.flipVertical = false;
+            style.foreground = QRStyle().foreground;
+            style.gradient.reset();
             style.logoOverlay->backgroundColor.reset();
             style.logoOverlay->sizePercent = 0.3;
-            cases.push_back(
-                {name + " logo without plate " + rawValue(logoShape).toStdString(), style});
+            cases.push_back({name + " without plate, not flipped", style});
         }
     }
     return cases;
@@ -101,24 +94,25 @@ TEST(RasterFill, MatchesTheOnePathFillUnderScaledTranslatedAndClippedPainters) {
     QRModuleRenderer renderer{matrix(), {}};
     renderer.style.moduleShape = ModuleShape::squircle;
     renderer.style.gradient = GradientStyle{{0.2, 0.6, 0.2, 1.0}, GradientDirection::vertical};
-    const auto highDensity = [](QPainter&) {};
-    const auto zoomedAndScrolled = [](QPainter& painter) {
-        painter.translate(-61.3, 27.45);
-        painter.scale(1.37, 1.37);
-    };
-    const auto clipped = [](QPainter& painter) {
-        painter.setClipRect(QRectF(90.5, 40.25, 200, 150));
-    };
+    const struct {
+        const char* label;
+        qreal pixelRatio;
+        std::function<void(QPainter&)> prepare;
+    } painters[] = {{"ratio 2", 2.0, [](QPainter&) {}},
+                    {"zoomed and scrolled", 1.0,
+                     [](QPainter& painter) {
+                         painter.translate(-61.3, 27.45);
+                         painter.scale(1.37, 1.37);
+                     }},
+                    {"clipped", 1.0, [](QPainter& painter) {
+                         painter.setClipRect(QRectF(90.5, 40.25, 200, 150));
+                     }}};
     const QSizeF canvas(canvasPixels, canvasPixels);
-    const QSize pixels(canvasPixels, canvasPixels);
-    expectSamePicture(renderedImage(renderer, pixels * 2, canvas, Fill::raster, highDensity, 2.0),
-                      renderedImage(renderer, pixels * 2, canvas, Fill::onePath, highDensity, 2.0),
-                      "ratio 2");
-    for (const auto& [label, prepare] :
-         {std::pair{"zoomed and scrolled", std::function<void(QPainter&)>(zoomedAndScrolled)},
-          std::pair{"clipped", std::function<void(QPainter&)>(clipped)}}) {
-        expectSamePicture(renderedImage(renderer, pixels, canvas, Fill::raster, prepare),
-                          renderedImage(renderer, pixels, canvas, Fill::onePath, prepare), label);
+    for (const auto& [label, ratio, prepare] : painters) {
+        const QSize pixels = QSize(canvasPixels, canvasPixels) * ratio;
+        expectSamePicture(renderedImage(renderer, pixels, canvas, Fill::raster, prepare, ratio),
+                          renderedImage(renderer, pixels, canvas, Fill::onePath, prepare, ratio),
+                          label);
     }
 }
 
