@@ -129,8 +129,7 @@ TEST(LibraryView, TilesShowSymbolsThatScanInColumnsOfAtLeast180Pixels) {
     EXPECT_FALSE(grid->verticalScrollBar()->isVisible());
     const QImage screen = grid->viewport()->grab().toImage();
     for (int row = 0; row < 5; ++row) {
-        const QRect tile =
-            DocumentThumbnailView::tileRect(grid->visualRect(library.tile(row)), grid->font());
+        const QRect tile = tileRect(row);
         ASSERT_TRUE(grid->viewport()->rect().contains(tile)) << row;
         const QImage picture =
             screen.copy(tile.adjusted(12, 12, -12, -12)

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "ui/mascot/mascot_area.h"
+#include "ui/ui_test_support.h"
 #include "ui/welcome/quip_rotation.h"
 #include "ui/welcome/recent_documents_list.h"
 #include "ui/welcome/welcome_view.h"
@@ -48,18 +48,7 @@ struct Welcome {
 };
 
 QString touch(const QTemporaryDir& dir, const QString& name) {
-    QFile file(dir.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    return file.fileName();
-}
-
-QMessageBox* openAlert(QWidget* over) {
-    QMessageBox* found = nullptr;
-    (void)QTest::qWaitFor([&] {
-        found = over->findChild<QMessageBox*>();
-        return found && found->isVisible();
-    });
-    return found;
+    return vostrel::testing::writeFile(dir.filePath(name));
 }
 
 }  // namespace
@@ -89,9 +78,6 @@ TEST(RecentVostrels, KeepsEachVostrelDocumentOnceInItsPlace) {
 TEST(WelcomeView, ListsTheRecentDocumentsOrSaysWhereTheyWillAppear) {
     Welcome welcome;
     EXPECT_TRUE(welcome.view.recentList()->showsEmptyState());
-    EXPECT_TRUE(welcome.shows("Your next idea starts here."));
-    EXPECT_TRUE(
-        welcome.shows("Vostrels you save or open will appear here, ready for another leap."));
 
     welcome.recent = {"/tmp/a/Poster.vostrel", "/tmp/b/Menu.vostrel"};
     welcome.view.refresh();
@@ -111,9 +97,9 @@ TEST(WelcomeView, AFailedOpenKeepsTheWindowAndPointsToOpenAVostrel) {
     welcome.failure = "The file “Poster.vostrel” couldn’t be opened because there is no such file.";
     welcome.view.open("/tmp/Poster.vostrel");
 
-    QMessageBox* alert = openAlert(&welcome.view);
+    QMessageBox* alert = vostrel::testing::waitForDialog<QMessageBox>();
     ASSERT_TRUE(alert);
-    EXPECT_EQ(alert->text(), "Couldn’t open this Vostrel");
+    EXPECT_EQ(welcome.view.findChild<QMessageBox*>(), alert);
     EXPECT_EQ(alert->informativeText(),
               "The file “Poster.vostrel” couldn’t be opened because there is no such file. You "
               "can use Open a Vostrel to locate a moved file.");
@@ -127,12 +113,9 @@ TEST(WelcomeView, EveryTickBringsTheNextQuipAndTheFourthAHop) {
     Welcome welcome;
     QuipRotation* rotation = welcome.view.quipRotation();
     EXPECT_TRUE(rotation->isRunning());
-    EXPECT_EQ(rotation->index(), 0);
-
     for (int tick = 0; tick < 3; ++tick) rotation->tick();
     EXPECT_EQ(rotation->index(), 3);
-    EXPECT_EQ(welcome.view.quip(), "Hop first. Explain later.");
-    EXPECT_TRUE(welcome.shows("Hop first. Explain later."));
+    EXPECT_TRUE(welcome.shows(quips(welcome.view.period())[3]));
     EXPECT_EQ(welcome.view.mascot()->jumpTrigger(), 1);
 
     rotation->tick();
@@ -151,7 +134,6 @@ TEST(WelcomeView, ReturnStartsFreshAndTheMascotStillHops) {
     EXPECT_EQ(welcome.startedFresh, 1);
 
     MascotArea* mascot = welcome.view.mascot();
-    EXPECT_EQ(mascot->accessibleName(), "Make Vostrel hop");
     QTest::mouseClick(mascot, Qt::LeftButton);
     EXPECT_EQ(mascot->jumpTrigger(), 1);
 }
