@@ -268,9 +268,6 @@ TEST(BatchExportPanel, AFolderThatCannotBeMadeClosesTheSheetWithAnAlert) {
     EXPECT_FALSE(alert->informativeText().isEmpty());
     EXPECT_EQ(alert->parentWidget(), &sheet.window);
     EXPECT_TRUE(QTest::qWaitFor([&] { return sheet.panel.isNull(); }));
-    EXPECT_EQ(QFileInfo(sheet.folder()).size(), 0);
-    EXPECT_EQ(QDir(sheet.temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-              QStringList{"out"});
     alert->close();
 }
 

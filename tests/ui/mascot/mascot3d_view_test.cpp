@@ -15,6 +15,7 @@
 #include "ui/about/about_view.h"
 #include "ui/mascot/mascot3d_view.h"
 #include "ui/mascot/mascot_area.h"
+#include "ui/ui_test_support.h"
 #include "ui/welcome/welcome_view.h"
 
 namespace vostrel {
@@ -29,13 +30,6 @@ struct Welcome {
         [] { return QStringList(); },
     }};
 };
-
-QPushButton* button(QWidget* window, const QString& text) {
-    for (auto* found : window->findChildren<QPushButton*>()) {
-        if (found->text() == text) return found;
-    }
-    return nullptr;
-}
 
 // All models but `left` copied from the resources into `dir`.
 void copyModelsBut(const QTemporaryDir& dir, MascotClip left) {
@@ -66,7 +60,7 @@ TEST(Mascot3DView, MissingOrStillModelsLeaveThePlaceholderAndEveryActionWorking)
     EXPECT_FALSE(mascot->mascot3D()->isAnimating());
     QTest::mouseClick(mascot, Qt::LeftButton);
     EXPECT_EQ(mascot->jumpTrigger(), 1);
-    button(&welcome.view, "Start fresh")->click();
+    testing::findByName<QPushButton>(&welcome.view, "Start fresh")->click();
     EXPECT_EQ(welcome.startedFresh, 1);
 
     // A model that stands still: the hop model written again by tinygltf without its clip.
