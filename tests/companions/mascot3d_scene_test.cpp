@@ -2,7 +2,6 @@
 // lighting, framing and the orbit; and the confetti's pieces.
 
 #include <gtest/gtest.h>
-#include <tiny_gltf.h>
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,22 +10,12 @@
 
 #include "companions/confetti_burst.h"
 #include "companions/mascot3d_scene.h"
+#include "companions/mascot_model_files.h"
 
 namespace vostrel {
 namespace {
 
 using Kind = Mascot3DAssets::LoadError::Kind;
-
-QString modelFile(MascotClip clip) {
-    return QStringLiteral(":/Mascot/%1.glb").arg(Mascot3DAssets::resourceName(clip));
-}
-
-void copyModels(const QTemporaryDir& dir, std::initializer_list<MascotClip> clips) {
-    for (MascotClip clip : clips) {
-        ASSERT_TRUE(QFile::copy(modelFile(clip),
-                                dir.filePath(Mascot3DAssets::resourceName(clip) + ".glb")));
-    }
-}
 
 void waitForLoad(Mascot3DScene& scene) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return scene.isReady() || scene.loadFailed(); }, 10000));
@@ -47,7 +36,7 @@ void run(Mascot3DScene& scene, double seconds) {
 
 TEST(Mascot3DSceneTest, MissingModelOrAnimationFailsWithItsName) {
     QTemporaryDir missing;
-    copyModels(missing, {MascotClip::idle, MascotClip::hello, MascotClip::hop});
+    testing::copyModelsBut(missing.path(), MascotClip::arrive);
     Mascot3DScene scene(Mascot3DFraming::welcome);
     scene.load({missing.path()});
     waitForLoad(scene);
@@ -69,20 +58,9 @@ TEST(Mascot3DSceneTest, MissingModelOrAnimationFailsWithItsName) {
     // A model without animations, written by tinygltf itself, is looked up under "Mascot/".
     QTemporaryDir still;
     ASSERT_TRUE(QDir(still.path()).mkdir("Mascot"));
-    copyModels(still, {MascotClip::hello, MascotClip::hop, MascotClip::arrive});
-    tinygltf::TinyGLTF gltf;
-    tinygltf::Model model;
-    std::string error, warning;
-    QFile source(modelFile(MascotClip::idle));
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QByteArray bytes = source.readAll();
-    ASSERT_TRUE(gltf.LoadBinaryFromMemory(&model, &error, &warning,
-                                          reinterpret_cast<const unsigned char*>(bytes.data()),
-                                          unsigned(bytes.size())));
-    model.animations.clear();
-    const QString idlePath = still.filePath("Mascot/VostrelMascot-idle.glb");
-    ASSERT_TRUE(
-        gltf.WriteGltfSceneToFile(&model, idlePath.toStdString(), false, true, false, true));
+    testing::copyModelsBut(still.path(), MascotClip::idle);
+    testing::writeModelWithoutAnimations(MascotClip::idle,
+                                         still.filePath("Mascot/VostrelMascot-idle.glb"));
     Mascot3DScene stillScene(Mascot3DFraming::about);
     stillScene.load({still.path(), still.filePath("Mascot")});
     waitForLoad(stillScene);

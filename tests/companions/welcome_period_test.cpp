@@ -41,5 +41,6 @@ TEST(WelcomePeriod, NightSharesTheMorningsTailAndApostrophesAreTypographic) {
     EXPECT_EQ(morning[3], "Hop first. Explain later.");
     EXPECT_EQ(night.mid(1), morning.mid(1));
     EXPECT_NE(night[0], morning[0]);
-    for (const QString& quip : morning + night) EXPECT_FALSE(quip.contains('\'')) << quip.toStdString();
+    for (const QString& quip : morning + night)
+        EXPECT_FALSE(quip.contains('\'')) << quip.toStdString();
 }

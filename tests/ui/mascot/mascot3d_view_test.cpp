@@ -3,13 +3,12 @@
 // window stops its clock and resumes where it stopped.
 
 #include <gtest/gtest.h>
-#include <tiny_gltf.h>
 
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "companions/mascot_model_files.h"
 #include "companions/occasion.h"
 #include "render3d/scene_view.h"
 #include "ui/about/about_view.h"
@@ -31,15 +30,6 @@ struct Welcome {
     }};
 };
 
-// All models but `left` copied from the resources into `dir`.
-void copyModelsBut(const QTemporaryDir& dir, MascotClip left) {
-    for (MascotClip clip : allCases<MascotClip>()) {
-        if (clip == left) continue;
-        const QString name = Mascot3DAssets::resourceName(clip) + ".glb";
-        ASSERT_TRUE(QFile::copy(":/Mascot/" + name, dir.filePath(name)));
-    }
-}
-
 bool showAndSettle(QWidget& window, Mascot3DView& view) {
     window.show();
     return QTest::qWaitForWindowExposed(&window) &&
@@ -49,7 +39,7 @@ bool showAndSettle(QWidget& window, Mascot3DView& view) {
 TEST(Mascot3DView, MissingOrStillModelsLeaveThePlaceholderAndEveryActionWorking) {
     ASSERT_TRUE(SceneView::openGLAvailable());
     QTemporaryDir withoutArrive;
-    copyModelsBut(withoutArrive, MascotClip::arrive);
+    testing::copyModelsBut(withoutArrive.path(), MascotClip::arrive);
     Welcome welcome;
     MascotArea* mascot = welcome.view.mascot();
     mascot->mascot3D()->setModelSearchRoots({withoutArrive.path()});
@@ -65,19 +55,8 @@ TEST(Mascot3DView, MissingOrStillModelsLeaveThePlaceholderAndEveryActionWorking)
 
     // A model that stands still: the hop model written again by tinygltf without its clip.
     QTemporaryDir still;
-    copyModelsBut(still, MascotClip::hop);
-    QFile source(":/Mascot/VostrelMascot-hop.glb");
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QByteArray bytes = source.readAll();
-    tinygltf::TinyGLTF gltf;
-    tinygltf::Model model;
-    std::string error, warning;
-    ASSERT_TRUE(gltf.LoadBinaryFromMemory(&model, &error, &warning,
-                                          reinterpret_cast<const unsigned char*>(bytes.data()),
-                                          unsigned(bytes.size())));
-    model.animations.clear();
-    ASSERT_TRUE(gltf.WriteGltfSceneToFile(
-        &model, still.filePath("VostrelMascot-hop.glb").toStdString(), false, true, false, true));
+    testing::copyModelsBut(still.path(), MascotClip::hop);
+    testing::writeModelWithoutAnimations(MascotClip::hop, still.filePath("VostrelMascot-hop.glb"));
     ActiveOccasions birthday;
     birthday.events << builtInOccasions().first();
     AboutView about({}, {}, birthday);
