@@ -46,14 +46,12 @@ TEST(Occasions, TheBirthdayFallsInSpringEveryYear) {
 }
 
 TEST(Occasions, SeasonsChangeOnTheFirstOfTheirMonth) {
-    EXPECT_EQ(ambientIdOn(2026, 2, 28), "season.winter");
-    EXPECT_EQ(ambientIdOn(2026, 3, 1), "season.spring");
-    EXPECT_EQ(ambientIdOn(2026, 5, 31), "season.spring");
-    EXPECT_EQ(ambientIdOn(2026, 6, 1), "season.summer");
-    EXPECT_EQ(ambientIdOn(2026, 8, 31), "season.summer");
-    EXPECT_EQ(ambientIdOn(2026, 9, 1), "season.autumn");
-    EXPECT_EQ(ambientIdOn(2026, 11, 30), "season.autumn");
-    EXPECT_EQ(ambientIdOn(2026, 12, 1), "season.winter");
+    const std::tuple<int, int, const char*> cases[] = {
+        {2, 28, "winter"}, {3, 1, "spring"}, {5, 31, "spring"},  {6, 1, "summer"},
+        {8, 31, "summer"}, {9, 1, "autumn"}, {11, 30, "autumn"}, {12, 1, "winter"}};
+    for (const auto& [month, day, season] : cases)
+        EXPECT_EQ(ambientIdOn(2026, month, day), QString("season.") + season)
+            << month << '/' << day;
 }
 
 TEST(Occasions, DateRangesMayRunOverNewYear) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QJsonDocument>
 #include <QTest>
@@ -36,6 +39,14 @@ T* findByName(const QWidget* root, const QString& name) {
         if (element && element->text(QAccessible::Name) == name) return widget;
     }
     return nullptr;
+}
+
+// Writes `bytes` to a new file at `path` (an empty file without them) and gives back the path.
+inline QString writeFile(const QString& path, const QByteArray& bytes = {}) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+    return path;
 }
 
 // The visible top-level dialog of type T, once it has appeared.

@@ -98,14 +98,10 @@ TEST(Inspector, EachControlChangesExactlyItsStyleField) {
                          [](QRStyle& style) { style.finderCornerRadius = 0.45; });
     inspector.expectEdit([&] { key("Finder pattern wall thickness", Qt::Key_Left); },
                          [](QRStyle& style) { style.finderThickness = 0.99; });
-    inspector.expectEdit([&] { inspector.pickColor("Foreground color", QColor(255, 0, 0)); },
-                         [](QRStyle& style) {
-                             style.foreground = {1, 0, 0, 1};
-                         });
-    inspector.expectEdit([&] { inspector.pickColor("Background color", QColor(0, 0, 255)); },
-                         [](QRStyle& style) {
-                             style.background = {0, 0, 1, 1};
-                         });
+    inspector.expectEdit([&] { inspector.pickColor("Foreground color", Qt::red); },
+                         [](QRStyle& style) { style.foreground = CodableColor(1, 0, 0, 1); });
+    inspector.expectEdit([&] { inspector.pickColor("Background color", Qt::blue); },
+                         [](QRStyle& style) { style.background = CodableColor(0, 0, 1, 1); });
     inspector.expectEdit([&] { key("Quiet zone size", Qt::Key_Up); },
                          [](QRStyle& style) { style.quietZoneModules = 5; });
     inspector.expectEdit(
@@ -116,10 +112,9 @@ TEST(Inspector, EachControlChangesExactlyItsStyleField) {
     inspector.expectEdit(
         [&] { click("→ Horiz"); },
         [](QRStyle& style) { style.gradient->direction = GradientDirection::horizontal; });
-    inspector.expectEdit([&] { inspector.pickColor("Gradient end color", QColor(0, 255, 0)); },
-                         [](QRStyle& style) {
-                             style.gradient->endColor = {0, 1, 0, 1};
-                         });
+    inspector.expectEdit(
+        [&] { inspector.pickColor("Gradient end color", Qt::green); },
+        [](QRStyle& style) { style.gradient->endColor = CodableColor(0, 1, 0, 1); });
 
     auto* shape = inspector.control("Module shape");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(shape)->text(QAccessible::Value), "Dot");
@@ -198,11 +193,7 @@ TEST(Inspector, AddingReplacingAndRemovingTheLogoAreNamedUndoSteps) {
     inspector.expectEdit([&] { QTest::keyClick(inspector.control("Logo padding"), Qt::Key_Left); },
                          [](QRStyle& style) { style.logoOverlay->padding = 0.14; });
 
-    const QString broken = dir.filePath("broken.png");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
+    const QString broken = vostrel::testing::writeFile(dir.filePath("broken.png"), "not a picture");
     const QRStyle withMascot = inspector.document.style();
     QTest::mouseClick(inspector.control("Replace logo image"), Qt::LeftButton);
     ASSERT_TRUE(chooseInFileDialog(broken));
@@ -286,16 +277,11 @@ TEST(Inspector, LabelsAreNeverCutAtAnyCommonFontSize) {
         QFont font = original;
         font.setPointSize(points);
         QApplication::setFont(font);
-        VostrelDocument document;
-        QRStyle style = document.style();
-        style.logoOverlay = vostrelMascotLogo();
-        document.setStyle(style);
-        QUndoStack undo;
-        InspectorView view(&document, &undo);
-        view.resize(280, 2000);
-        view.show();
+        Inspector inspector;
+        inspector.setStyle([](QRStyle& style) { style.logoOverlay = vostrelMascotLogo(); });
+        inspector.view.resize(280, 2000);
         QApplication::processEvents();
-        for (const QLabel* label : view.findChildren<QLabel*>()) {
+        for (const QLabel* label : inspector.view.findChildren<QLabel*>()) {
             if (!label->isVisible() || label->wordWrap() || label->text().isEmpty()) continue;
             EXPECT_GE(label->width(), label->minimumSizeHint().width())
                 << points << " pt: " << label->text().toStdString();

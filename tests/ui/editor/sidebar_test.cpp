@@ -56,21 +56,17 @@ TEST(Sidebar, TypingInEachFormChangesTheDocumentsPayload) {
     sidebar.choose(ContentType::text);
     sidebar.type(sidebar.field<QPlainTextEdit>(0), "hi there");
     EXPECT_EQ(sidebar.payload(), "hi there");
-
     sidebar.choose(ContentType::phone);
     sidebar.type(sidebar.field(0), "+46 8");
     EXPECT_EQ(sidebar.payload(), "tel:+46 8");
-
     sidebar.choose(ContentType::sms);
     sidebar.type(sidebar.field(0), "112");
     sidebar.type(sidebar.field<QPlainTextEdit>(0), "Help");
     EXPECT_EQ(sidebar.payload(), "smsto:112:Help");
-
     sidebar.choose(ContentType::email);
     sidebar.type(sidebar.field(0), "a@b.se");
     sidebar.type(sidebar.field(1), "Hi you");
     EXPECT_EQ(sidebar.payload(), "mailto:a@b.se?subject=Hi%20you");
-
     sidebar.choose(ContentType::contact);
     sidebar.type(sidebar.field(1), "Lovelace");
     sidebar.type(sidebar.field(4), "ada@example.org");

@@ -3,18 +3,18 @@
 // window stops its clock and resumes where it stopped.
 
 #include <gtest/gtest.h>
-#include <tiny_gltf.h>
 
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "companions/mascot_model_files.h"
 #include "companions/occasion.h"
 #include "render3d/scene_view.h"
 #include "ui/about/about_view.h"
 #include "ui/mascot/mascot3d_view.h"
 #include "ui/mascot/mascot_area.h"
+#include "ui/ui_test_support.h"
 #include "ui/welcome/welcome_view.h"
 
 namespace vostrel {
@@ -30,22 +30,6 @@ struct Welcome {
     }};
 };
 
-QPushButton* button(QWidget* window, const QString& text) {
-    for (auto* found : window->findChildren<QPushButton*>()) {
-        if (found->text() == text) return found;
-    }
-    return nullptr;
-}
-
-// All models but `left` copied from the resources into `dir`.
-void copyModelsBut(const QTemporaryDir& dir, MascotClip left) {
-    for (MascotClip clip : allCases<MascotClip>()) {
-        if (clip == left) continue;
-        const QString name = Mascot3DAssets::resourceName(clip) + ".glb";
-        ASSERT_TRUE(QFile::copy(":/Mascot/" + name, dir.filePath(name)));
-    }
-}
-
 bool showAndSettle(QWidget& window, Mascot3DView& view) {
     window.show();
     return QTest::qWaitForWindowExposed(&window) &&
@@ -55,7 +39,7 @@ bool showAndSettle(QWidget& window, Mascot3DView& view) {
 TEST(Mascot3DView, MissingOrStillModelsLeaveThePlaceholderAndEveryActionWorking) {
     ASSERT_TRUE(SceneView::openGLAvailable());
     QTemporaryDir withoutArrive;
-    copyModelsBut(withoutArrive, MascotClip::arrive);
+    testing::copyModelsBut(withoutArrive.path(), MascotClip::arrive);
     Welcome welcome;
     MascotArea* mascot = welcome.view.mascot();
     mascot->mascot3D()->setModelSearchRoots({withoutArrive.path()});
@@ -66,24 +50,13 @@ TEST(Mascot3DView, MissingOrStillModelsLeaveThePlaceholderAndEveryActionWorking)
     EXPECT_FALSE(mascot->mascot3D()->isAnimating());
     QTest::mouseClick(mascot, Qt::LeftButton);
     EXPECT_EQ(mascot->jumpTrigger(), 1);
-    button(&welcome.view, "Start fresh")->click();
+    testing::findByName<QPushButton>(&welcome.view, "Start fresh")->click();
     EXPECT_EQ(welcome.startedFresh, 1);
 
     // A model that stands still: the hop model written again by tinygltf without its clip.
     QTemporaryDir still;
-    copyModelsBut(still, MascotClip::hop);
-    QFile source(":/Mascot/VostrelMascot-hop.glb");
-    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-    const QByteArray bytes = source.readAll();
-    tinygltf::TinyGLTF gltf;
-    tinygltf::Model model;
-    std::string error, warning;
-    ASSERT_TRUE(gltf.LoadBinaryFromMemory(&model, &error, &warning,
-                                          reinterpret_cast<const unsigned char*>(bytes.data()),
-                                          unsigned(bytes.size())));
-    model.animations.clear();
-    ASSERT_TRUE(gltf.WriteGltfSceneToFile(
-        &model, still.filePath("VostrelMascot-hop.glb").toStdString(), false, true, false, true));
+    testing::copyModelsBut(still.path(), MascotClip::hop);
+    testing::writeModelWithoutAnimations(MascotClip::hop, still.filePath("VostrelMascot-hop.glb"));
     ActiveOccasions birthday;
     birthday.events << builtInOccasions().first();
     AboutView about({}, {}, birthday);
