@@ -25,17 +25,4 @@ bool ModuleLayout::isInFinderBox(int row, int col) const {
                        [&](const auto& box) { return FinderPattern::contains(box, row, col); });
 }
 
-std::vector<ModuleRun> ModuleLayout::dataModuleRuns() const {
-    std::vector<ModuleRun> runs;
-    for (const ModuleCell& cell : dataModules_) {
-        ModuleRun* last = runs.empty() ? nullptr : &runs.back();
-        if (last && last->row == cell.row && last->col + last->length == cell.col) {
-            ++last->length;
-        } else {
-            runs.push_back({cell.row, cell.col, 1});
-        }
-    }
-    return runs;
-}
-
 }  // namespace vostrel

@@ -15,15 +15,6 @@ struct ModuleCell {
     bool operator==(const ModuleCell&) const = default;
 };
 
-// `length` horizontally adjacent data modules starting at (row, col).
-struct ModuleRun {
-    int row = 0;
-    int col = 0;
-    int length = 0;
-
-    bool operator==(const ModuleRun&) const = default;
-};
-
 // The matrix as every output draws it: oriented by the style's flipVertical (rows reversed when it
 // is false), with its finder boxes, and its dark cells split into finder cells, which the finder
 // drawing replaces, and data modules, which are drawn with the module shape. All coordinates are
@@ -41,9 +32,6 @@ class ModuleLayout {
     // Every data module, row by row from row 0 and left to right within a row: the order in which
     // single-path outputs append outlines.
     const std::vector<ModuleCell>& dataModules() const { return dataModules_; }
-
-    // The same modules merged into maximal horizontal runs, in the same order.
-    std::vector<ModuleRun> dataModuleRuns() const;
 
     bool isInFinderBox(int row, int col) const;
 

@@ -38,16 +38,5 @@ TEST(ModuleLayout, RaggedRowsNeverReadOutOfBounds) {
               (std::vector<ModuleCell>{{0, 0}, {0, 1}, {0, 2}, {1, 0}}));
 }
 
-TEST(ModuleLayout, RunsMergeAdjacentModulesWithinARow) {
-    ModuleMatrix matrix{
-        {true, true, false, true},
-        {true, true, true, true},
-        {false, false, false, true},
-        {true, false, false, false},
-    };
-    EXPECT_EQ(ModuleLayout(matrix, true).dataModuleRuns(),
-              (std::vector<ModuleRun>{{0, 0, 2}, {0, 3, 1}, {1, 0, 4}, {2, 3, 1}, {3, 0, 1}}));
-}
-
 }  // namespace
 }  // namespace vostrel
