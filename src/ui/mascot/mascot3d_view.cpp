@@ -39,7 +39,7 @@ Mascot3DView::Mascot3DView(Mascot3DFraming framing, QWidget* parent)
     applyLighting();
 }
 
-// The GL view goes first: it draws the scene, which goes with this object.
+// The scene view goes first: it draws the scene, which goes with this object.
 Mascot3DView::~Mascot3DView() {
     dropRenderer();
 }

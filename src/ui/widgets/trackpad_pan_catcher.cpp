@@ -49,8 +49,7 @@ bool TrackpadPanCatcher::eventFilter(QObject* watched, QEvent* event) {
             return handleKey(*static_cast<QKeyEvent*>(event));
         case QEvent::FocusOut:
             // The key releases that would end the pan go to someone else now. A button release
-            // still comes back: the pointer is grabbed while the button is down (and the first
-            // GL view of a window takes the focus away briefly as the window is remade).
+            // still comes back: the pointer is grabbed while the button is down.
             if (inPan_ && device_ == PanDevice::keys) finish(PanState::cancelled);
             break;
         case QEvent::Hide:

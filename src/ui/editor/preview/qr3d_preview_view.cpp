@@ -216,10 +216,10 @@ void QR3DPreviewView::drainNow() {
     updateLayers();
 }
 
-// The GL view shows during a pan and while anything of the scene can be seen: a hidden GL
-// widget costs nothing, and at rest the window paints as if there were none. From the start of
-// a pan it draws under the still opaque picture, so that its first, slow frame (shaders, meshes)
-// falls within the warm-up. Where GL widgets cannot show, the flat picture stays.
+// The scene view shows during a pan and while anything of the scene can be seen: a hidden one
+// draws nothing, and at rest the window paints as if there were none. From the start of a pan it
+// draws under the still opaque picture, so that its first, slow frame (shaders, meshes) falls
+// within the warm-up. Where OpenGL is missing, the flat picture stays.
 void QR3DPreviewView::updateLayers() {
     const bool canShow3D = SceneView::openGLAvailable();
     const bool show3D = canShow3D && !lifetime_.isDrained() && (panning_ || overlayOpacity() < 1);

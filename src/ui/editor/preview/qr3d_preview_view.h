@@ -18,7 +18,7 @@ class FlatSymbolLayer;
 class SceneView;
 
 // The symbol as a flat picture that turns into the extruded 3D scene while the user tilts it,
-// and springs back to flat when they let go. Back to front: the scene's GL view (shown only
+// and springs back to flat when they let go. Back to front: the scene's view (shown only
 // during a pan and while the flat picture is not fully opaque over it), then the flat picture,
 // whose opacity falls to zero within the first 0.05 rad of tilt. The scene is built when a pan
 // begins, rebuilt 250 ms after the last change of symbol or style while it exists, and drained 1.5
@@ -63,7 +63,7 @@ class QR3DPreviewView : public QWidget {
     bool hasPendingTasks() const;
     const QRPreviewSceneLifetime& sceneLifetime() const { return lifetime_; }
     FlatSymbolLayer* flatPicture() const { return flat_; }
-    // The GL view, once a scene was first shown on a platform that can show one.
+    // The scene's view, once a scene was first shown where OpenGL is available.
     SceneView* sceneView() const { return sceneView_; }
     // How many scenes were built, for telling a rebuild from none.
     quint64 sceneBuildCount() const { return sceneBuilds_; }
