@@ -82,47 +82,34 @@ TEST(QRPreviewController, AResultArrivingAfterANewerRequestIsDropped) {
     }
 }
 
-TEST(QRPreviewController, EmptyContentShowsAMessageUntilThereIsContentAgain) {
+// The current matrix belongs only to the content and level it was made from; a message replaces
+// the symbol, and the same content requested again after the message shows its symbol again.
+TEST(QRPreviewController, ShowsTheSymbolOrAMessageAndCurrentMatrixOnlyForWhatItWasMadeFrom) {
     QRPreviewController controller;
+    const QRContent hello = text("hello");
     EXPECT_FALSE(controller.matrix() || controller.errorMessage());
-    controller.requestRender(text("hello"), CorrectionLevel::m);
+    EXPECT_FALSE(controller.currentMatrix(hello, CorrectionLevel::m));
+    controller.requestRender(hello, CorrectionLevel::m);
     ASSERT_TRUE(waitUntil([&] { return showsSymbol(controller); }));
-
-    controller.requestRender(text(""), CorrectionLevel::m);
-    ASSERT_TRUE(waitUntil([&] { return showsMessage(controller, emptyMessage); }));
-    EXPECT_EQ(controller.renderedContent(), text("hello"));
-
-    controller.requestRender(text("hello"), CorrectionLevel::m);
-    ASSERT_TRUE(waitUntil([&] { return showsSymbol(controller); }));
-    EXPECT_EQ(controller.matrix(), symbolOf(text("hello"), CorrectionLevel::m));
-}
-
-TEST(QRPreviewController, TextTooLongForTheLevelFailsUntilTheLevelIsLowered) {
-    QRPreviewController controller;
-    const QRContent longText = text(QString(2000, u'x'));
-    controller.requestRender(longText, CorrectionLevel::h);
-    ASSERT_TRUE(waitUntil([&] { return showsMessage(controller, failureMessage); }));
-    EXPECT_FALSE(controller.renderedContent());
-
-    controller.requestRender(longText, CorrectionLevel::l);
-    ASSERT_TRUE(waitUntil([&] { return showsSymbol(controller); }));
-    EXPECT_EQ(controller.renderedCorrectionLevel(), CorrectionLevel::l);
-}
-
-TEST(QRPreviewController, CurrentMatrixOnlyForTheContentAndLevelItWasMadeFrom) {
-    QRPreviewController controller;
-    const QRContent shown = text("shown");
-    EXPECT_FALSE(controller.currentMatrix(shown, CorrectionLevel::m));
-    controller.requestRender(shown, CorrectionLevel::m);
-    ASSERT_TRUE(waitUntil([&] { return showsSymbol(controller); }));
-
-    EXPECT_EQ(controller.currentMatrix(shown, CorrectionLevel::m), controller.matrix());
-    EXPECT_FALSE(controller.currentMatrix(shown, CorrectionLevel::q));
+    EXPECT_EQ(controller.currentMatrix(hello, CorrectionLevel::m), controller.matrix());
+    EXPECT_FALSE(controller.currentMatrix(hello, CorrectionLevel::q));
     EXPECT_FALSE(controller.currentMatrix(text("other"), CorrectionLevel::m));
 
     controller.requestRender(text(""), CorrectionLevel::m);
     ASSERT_TRUE(waitUntil([&] { return showsMessage(controller, emptyMessage); }));
-    EXPECT_FALSE(controller.currentMatrix(shown, CorrectionLevel::m));
+    EXPECT_EQ(controller.renderedContent(), hello);
+    EXPECT_FALSE(controller.currentMatrix(hello, CorrectionLevel::m));
+    controller.requestRender(hello, CorrectionLevel::m);
+    ASSERT_TRUE(waitUntil([&] { return showsSymbol(controller); }));
+    EXPECT_EQ(controller.matrix(), symbolOf(hello, CorrectionLevel::m));
+
+    const QRContent longText = text(QString(2000, u'x'));
+    controller.requestRender(longText, CorrectionLevel::h);
+    ASSERT_TRUE(waitUntil([&] { return showsMessage(controller, failureMessage); }));
+    EXPECT_EQ(controller.renderedContent(), hello) << "a failure renders nothing";
+    controller.requestRender(longText, CorrectionLevel::l);
+    ASSERT_TRUE(waitUntil([&] { return showsSymbol(controller); }));
+    EXPECT_EQ(controller.renderedCorrectionLevel(), CorrectionLevel::l);
 }
 
 TEST(QRPreviewController, EveryRenderOfACalendarEventPublishesItsOwnSymbol) {
