@@ -20,15 +20,13 @@ QString nameOf(const QRContent& item, qsizetype index = 0) {
     return batchFileBaseName(item, index);
 }
 
-TEST(ContentName, WebAddressesGiveHostAndPathWhateverTheirScheme) {
+// Web addresses give host and path whatever their scheme.
+TEST(ContentName, EachKindNamesItsFileAfterItsOwnFieldOrElseItsPosition) {
     EXPECT_EQ(nameOf(QRContent::url({"https://Example.com/menu/today"})), "example-com-menu-today");
     EXPECT_EQ(nameOf(QRContent::url({"http://example.com/menu/today?x=1#top"})),
               "example-com-menu-today");
     EXPECT_EQ(nameOf(QRContent::url({"example.com/caf%C3%A9"})), "example-com-caf");
     EXPECT_EQ(nameOf(QRContent::url({"not a url, really"})), "not-a-url-really");
-}
-
-TEST(ContentName, EachKindNamesItsFileAfterItsOwnField) {
     WiFiContent wifi;
     wifi.ssid = u"Café Öst"_s;
     EXPECT_EQ(nameOf(QRContent::wifi(wifi)), "caf-st");
@@ -37,9 +35,7 @@ TEST(ContentName, EachKindNamesItsFileAfterItsOwnField) {
     EXPECT_EQ(nameOf(QRContent::email({"Ann@Example.se", "Hi", ""})), "ann-example-se");
     EXPECT_EQ(nameOf(QRContent::location({59.3293, 18.0686})), "59-3293-18-0686");
     EXPECT_EQ(nameOf(QRContent::location({0.0, 0.0})), "0-0-0-0");
-}
-
-TEST(ContentName, NothingLeftFallsBackToTheUnpaddedPosition) {
+    // Nothing left falls back to the unpadded position.
     EXPECT_EQ(nameOf(QRContent::text(u"!!!"_s), 4), "qr-5");
     EXPECT_EQ(nameOf(QRContent::text(u"Ω ж 漢字"_s), 11), "qr-12");
 }

@@ -12,27 +12,24 @@ QStringList commaFields(const QString& line) {
     return CSVParser::parseCSVLine(line, u',');
 }
 
-TEST(CSVLine, QuotesOpenAnywhereDoubleInsideAndRunToTheEndWhenUnclosed) {
+TEST(CSVLine, QuotesOpenAnywhereAndFieldsAreTrimmedOfSpacesAndTabs) {
     EXPECT_EQ(commaFields(R"(a,b,"c,d")"), (QStringList{"a", "b", "c,d"}));
     EXPECT_EQ(commaFields(R"("He said ""hi""")"), QStringList{R"(He said "hi")"});
     EXPECT_EQ(commaFields(R"(ab"c,d"e)"), QStringList{"abc,de"});
     EXPECT_EQ(commaFields(R"("abc,def)"), QStringList{"abc,def"});
     // A quote closing straight after the doubled one: the next character is read unquoted.
     EXPECT_EQ(commaFields(R"("x"",y",z)"), (QStringList{R"(x",y)", "z"}));
-}
 
-TEST(CSVLine, FieldsAreTrimmedOfSpacesAndTabsOnlyQuotedOnesToo) {
+    // Fields are trimmed of spaces and tabs only, quoted ones too.
     EXPECT_EQ(commaFields("  Ann  ,  Lee  "), (QStringList{"Ann", "Lee"}));
     EXPECT_EQ(commaFields(R"("  x  ")"), QStringList{"x"});
     EXPECT_EQ(commaFields(u"\u00A0a\u00A0"_s), QStringList{u"\u00A0a\u00A0"_s});
     // A line always gives a field, and a trailing delimiter an empty one.
     EXPECT_EQ(commaFields(""), QStringList{""});
     EXPECT_EQ(commaFields("\t a \t,"), (QStringList{"a", ""}));
-}
 
-// The scanner reads user-perceived characters: a quote or comma carrying a combining mark is
-// one character that is neither, and stays in the field.
-TEST(CSVLine, MarksCombinedWithQuotesOrDelimitersAreOrdinaryCharacters) {
+    // The scanner reads user-perceived characters: a quote or comma carrying a combining mark is
+    // one character that is neither, and stays in the field.
     EXPECT_EQ(commaFields(u"a\"\u0301b,c"_s), (QStringList{u"a\"\u0301b"_s, "c"}));
     EXPECT_EQ(commaFields(u"a,\u0301b"_s), QStringList{u"a,\u0301b"_s});
     EXPECT_EQ(commaFields(u"\U0001F600,\u00E9"_s), (QStringList{u"\U0001F600"_s, u"\u00E9"_s}));
@@ -51,7 +48,7 @@ TEST(CSV, BlankAndWhitespaceLinesAreDroppedWhateverTheLineEnds) {
                                  {"Fa", "f@x"}}));
 }
 
-TEST(CSV, TheHeaderLineAloneChoosesTabOrComma) {
+TEST(CSV, TheHeaderLineAloneChoosesTabOrCommaAndMayBeAllThereIs) {
     const auto tabs = CSVParser::parseCSV(u"a\tb\nx,y\tz"_s);
     EXPECT_EQ(tabs.headers, (QStringList{"a", "b"}));
     EXPECT_EQ(tabs.rows, (Rows{{"x,y", "z"}}));
@@ -61,19 +58,17 @@ TEST(CSV, TheHeaderLineAloneChoosesTabOrComma) {
 
     // A semicolon is no delimiter.
     EXPECT_EQ(CSVParser::parseCSV(u"a;b"_s).headers, QStringList{"a;b"});
+
+    EXPECT_EQ(CSVParser::parseCSV(u" \n\t\r\n"_s), CSVParser::ParsedCSV{});
+    const auto headerOnly = CSVParser::parseCSV(u"First Name,Email\n"_s);
+    EXPECT_EQ(headerOnly.headers, (QStringList{"First Name", "Email"}));
+    EXPECT_TRUE(headerOnly.rows.isEmpty());
 }
 
 // The rest of the broken record is a row of its own, where the closing quote opens quoting anew.
 TEST(CSV, AQuotedLineBreakEndsTheRecord) {
     const auto parsed = CSVParser::parseCSV(u"h1,h2\n\"one\ntwo\",3"_s);
     EXPECT_EQ(parsed.rows, (Rows{{"one"}, {"two,3"}}));
-}
-
-TEST(CSV, EmptyTextAndHeaderOnlyText) {
-    EXPECT_EQ(CSVParser::parseCSV(u" \n\t\r\n"_s), CSVParser::ParsedCSV{});
-    const auto headerOnly = CSVParser::parseCSV(u"First Name,Email\n"_s);
-    EXPECT_EQ(headerOnly.headers, (QStringList{"First Name", "Email"}));
-    EXPECT_TRUE(headerOnly.rows.isEmpty());
 }
 
 TEST(ColumnMapping, HeadersMatchSynonymsWholeAfterLowerCasingAndTrimming) {
@@ -90,9 +85,7 @@ TEST(ColumnMapping, HeadersMatchSynonymsWholeAfterLowerCasingAndTrimming) {
     EXPECT_TRUE(
         CSVParser::autoMapContactColumns({"E-Mail Address", "First-Name", "name", u"\uFEFFemail"_s})
             .isEmpty());
-}
-
-TEST(ColumnMapping, TheRightmostColumnOfAFieldWins) {
+    // The rightmost column of a field wins.
     EXPECT_EQ(CSVParser::autoMapContactColumns({"Phone", "Mobile"}), (ColumnMapping{{"phone", 1}}));
     EXPECT_EQ(CSVParser::autoMapContactColumns({"mail", "Name", "Email Address"}),
               (ColumnMapping{{"email", 2}}));
