@@ -56,11 +56,10 @@ TEST(QR3DSceneBuilderTest, CameraFramesTheSymbolAndTheTopLeftCellSitsAtTheCorner
     const Entity* camera = root->findEntity("qr-camera");
     ASSERT_TRUE(camera && camera->camera);
     EXPECT_NEAR(camera->transform.position.z(), 82.23f, 0.01f);
-    EXPECT_FLOAT_EQ(camera->camera->fieldOfViewInDegrees, 20.0f);
-    const Entity* key = root->findEntity("qr-key-light");
-    ASSERT_TRUE(key && key->directionalLight);
-    EXPECT_FLOAT_EQ(key->directionalLight->intensity, 2500.0f);
-    EXPECT_EQ(root->findEntity("qr-fill-light")->directionalLight->intensity, 600.0f);
+    for (const char* light : {"qr-key-light", "qr-fill-light"}) {
+        const Entity* entity = root->findEntity(light);
+        EXPECT_TRUE(entity && entity->directionalLight) << light;
+    }
 
     style.quietZoneModules = 0;
     const auto flush = build(darkMatrix(21), style);
@@ -86,7 +85,6 @@ TEST(QR3DSceneBuilderTest, HorizontalGradientGivesOneMaterialPerColumn) {
     EXPECT_EQ(all.size(), 21u);
     const auto& last = std::get<SimpleMaterial>(**materialsByColumn.rbegin()->second.begin());
     EXPECT_EQ(last.color, QVector4D(1, 0, 0, 1));
-    EXPECT_FLOAT_EQ(last.roughness, 0.6f);
 }
 
 TEST(QR3DSceneBuilderTest, SquareModulesVaryInHeightWhileRoundedOnesStandAtOne) {
