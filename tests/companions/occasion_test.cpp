@@ -22,18 +22,17 @@ QString ambientIdOn(int year, int month, int day) {
 }
 
 Occasion occasion(const char* id, Occasion::Layer layer, int priority) {
-    return Occasion{QString::fromLatin1(id),
-                    {},
-                    layer,
-                    priority,
-                    OccasionRule::dateRange({1, 1}, {12, 31}),
-                    std::nullopt,
-                    false};
+    Occasion made;
+    made.id = QString::fromLatin1(id);
+    made.layer = layer;
+    made.priority = priority;
+    made.rule = OccasionRule::dateRange({1, 1}, {12, 31});
+    return made;
 }
 
 }  // namespace
 
-TEST(Occasions, TheBirthdayFallsInSpringEveryYear) {
+TEST(Occasions, TheBirthdayFallsInSpringEveryYearOnItsDayInTheGivenZone) {
     for (int year : {2024, 2026, 2100}) {
         const ActiveOccasions active = builtInOn(utcNoon(year, 4, 23));
         ASSERT_EQ(active.events.size(), 1) << year;
@@ -43,6 +42,14 @@ TEST(Occasions, TheBirthdayFallsInSpringEveryYear) {
     }
     EXPECT_TRUE(builtInOn(utcNoon(2026, 4, 22)).events.isEmpty());
     EXPECT_TRUE(builtInOn(utcNoon(2026, 4, 24)).events.isEmpty());
+
+    // 23:30 on 22 April in UTC is already the birthday an hour east, and not yet one hour west.
+    const QDateTime instant(QDate(2026, 4, 22), QTime(23, 30), utc);
+    const auto birthday = OccasionRule::monthDay(4, 23);
+    EXPECT_FALSE(matches(birthday, instant, QCalendar(), utc));
+    EXPECT_TRUE(matches(birthday, instant, QCalendar(), QTimeZone(3600)));
+    EXPECT_FALSE(matches(birthday, instant, QCalendar(), QTimeZone(-3600)));
+    EXPECT_EQ(builtInOn(instant, QTimeZone(2 * 3600)).events.size(), 1);
 }
 
 TEST(Occasions, SeasonsChangeOnTheFirstOfTheirMonth) {
@@ -54,7 +61,7 @@ TEST(Occasions, SeasonsChangeOnTheFirstOfTheirMonth) {
             << month << '/' << day;
 }
 
-TEST(Occasions, DateRangesMayRunOverNewYear) {
+TEST(Occasions, DateRangesMayRunOverNewYearAndCustomRulesSeeTheDate) {
     const auto holidays = OccasionRule::dateRange({12, 20}, {1, 5});
     const auto inHolidays = [&](int year, int month, int day) {
         return matches(holidays, utcNoon(year, month, day), QCalendar(), utc);
@@ -68,16 +75,16 @@ TEST(Occasions, DateRangesMayRunOverNewYear) {
     EXPECT_TRUE(matches(june, utcNoon(2026, 6, 30), QCalendar(), utc));
     EXPECT_FALSE(matches(june, utcNoon(2026, 7, 1), QCalendar(), utc));
     EXPECT_FALSE(matches(june, QDateTime(), QCalendar(), utc));
-}
 
-TEST(Occasions, TheDayIsTakenInTheGivenTimeZone) {
-    // 23:30 on 22 April in UTC is already the birthday an hour east, and not yet one hour west.
-    const QDateTime instant(QDate(2026, 4, 22), QTime(23, 30), utc);
-    const auto birthday = OccasionRule::monthDay(4, 23);
-    EXPECT_FALSE(matches(birthday, instant, QCalendar(), utc));
-    EXPECT_TRUE(matches(birthday, instant, QCalendar(), QTimeZone(3600)));
-    EXPECT_FALSE(matches(birthday, instant, QCalendar(), QTimeZone(-3600)));
-    EXPECT_EQ(builtInOn(instant, QTimeZone(2 * 3600)).events.size(), 1);
+    // Custom rules see the date and compare by identity.
+    const auto fridayThe13th = OccasionRule::custom(
+        [](const DateComponents& date) { return date.weekday == Qt::Friday && date.day == 13; });
+    EXPECT_TRUE(matches(fridayThe13th, utcNoon(2026, 11, 13), QCalendar(), utc));
+    EXPECT_FALSE(matches(fridayThe13th, utcNoon(2026, 12, 13), QCalendar(), utc));
+
+    const auto copy = fridayThe13th;
+    EXPECT_EQ(copy, fridayThe13th);
+    EXPECT_NE(OccasionRule::custom([](const DateComponents&) { return true; }), fridayThe13th);
 }
 
 TEST(Occasions, EventsRankByPriorityAndTheFirstAmbientWinsATie) {
@@ -92,15 +99,4 @@ TEST(Occasions, EventsRankByPriorityAndTheFirstAmbientWinsATie) {
     EXPECT_EQ(eventIds, QStringList({"high", "low", "low-later"}));
 
     EXPECT_EQ(activeOccasions(utcNoon(2026, 8, 8), QCalendar(), utc, {}), ActiveOccasions{});
-}
-
-TEST(Occasions, CustomRulesSeeTheDateAndCompareByIdentity) {
-    const auto fridayThe13th = OccasionRule::custom(
-        [](const DateComponents& date) { return date.weekday == Qt::Friday && date.day == 13; });
-    EXPECT_TRUE(matches(fridayThe13th, utcNoon(2026, 11, 13), QCalendar(), utc));
-    EXPECT_FALSE(matches(fridayThe13th, utcNoon(2026, 12, 13), QCalendar(), utc));
-
-    const auto copy = fridayThe13th;
-    EXPECT_EQ(copy, fridayThe13th);
-    EXPECT_NE(OccasionRule::custom([](const DateComponents&) { return true; }), fridayThe13th);
 }

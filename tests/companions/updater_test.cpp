@@ -78,7 +78,7 @@ class UpdaterChecks : public testing::Test {
 
 }  // namespace
 
-TEST_F(UpdaterChecks, ReportsANewerVersionWithItsPageOrThatNothingIsNewer) {
+TEST_F(UpdaterChecks, ReportsANewerVersionNothingNewerOrAFeedThatCannotBeRead) {
     const auto newer = checkAgainst(httpResponse("200 OK", feed("0.10.0")));
     EXPECT_EQ(newer, UpdateCheckResult::updateAvailable(
                          "0.10.0", QUrl("https://example.org/vostrel/0.10.0"), "Hops."));
@@ -86,9 +86,8 @@ TEST_F(UpdaterChecks, ReportsANewerVersionWithItsPageOrThatNothingIsNewer) {
 
     EXPECT_EQ(checkAgainst(httpResponse("200 OK", feed("0.2"))),
               UpdateCheckResult::upToDate("0.2.0"));
-}
 
-TEST_F(UpdaterChecks, AFeedThatCannotBeReadIsAFailureNeverUpToDate) {
+    // A feed that cannot be read is a failure, never up to date.
     const auto failureOf = [](const QByteArray& response) {
         const UpdateCheckResult result = checkAgainst(response);
         EXPECT_EQ(result.outcome, Outcome::failed);

@@ -13,7 +13,7 @@ WelcomePeriod periodAtUtc(int hour, int minute) {
 
 }  // namespace
 
-TEST(WelcomePeriod, EachPeriodBeginsOnItsHour) {
+TEST(WelcomePeriod, EachPeriodBeginsOnItsHourInTheGivenZone) {
     using enum WelcomePeriod;
     const std::tuple<int, int, WelcomePeriod> cases[] = {
         {0, 0, night},      {4, 59, night},      {5, 0, morning},  {11, 59, morning},
@@ -21,9 +21,8 @@ TEST(WelcomePeriod, EachPeriodBeginsOnItsHour) {
         {22, 0, night},     {23, 59, night}};
     for (const auto& [hour, minute, period] : cases)
         EXPECT_EQ(periodAtUtc(hour, minute), period) << hour << ':' << minute;
-}
 
-TEST(WelcomePeriod, FollowsTheGivenZoneNotTheDatesOwn) {
+    // The given zone counts, not the date's own.
     const QDateTime instant(QDate(2026, 6, 1), QTime(6, 0), QTimeZone::utc());
     EXPECT_EQ(periodFor(instant, QTimeZone::utc()), WelcomePeriod::morning);
     EXPECT_EQ(periodFor(instant, QTimeZone(9 * 3600)), WelcomePeriod::afternoon);
