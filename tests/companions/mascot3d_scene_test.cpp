@@ -34,26 +34,26 @@ void run(Mascot3DScene& scene, double seconds) {
     for (double t = 0; t < seconds - 1e-9; t += 1.0 / 60.0) scene.advance(1.0 / 60.0);
 }
 
-TEST(Mascot3DSceneTest, MissingModelOrAnimationFailsWithItsName) {
-    QTemporaryDir missing;
-    testing::copyModelsBut(missing.path(), MascotClip::arrive);
+void expectLoadFails(const QStringList& roots, Kind kind, const QString& name) {
     Mascot3DScene scene(Mascot3DFraming::welcome);
-    scene.load({missing.path()});
+    scene.load(roots);
     waitForLoad(scene);
     EXPECT_TRUE(scene.loadFailed());
     EXPECT_FALSE(scene.isReady());
-    EXPECT_EQ(scene.loadError()->kind, Kind::missingResource);
-    EXPECT_EQ(scene.loadError()->name, "VostrelMascot-arrive");
+    ASSERT_TRUE(scene.loadError());
+    EXPECT_EQ(scene.loadError()->kind, kind);
+    EXPECT_EQ(scene.loadError()->name, name);
+}
 
+TEST(Mascot3DSceneTest, MissingUnreadableOrStillModelsFailWithTheirName) {
+    QTemporaryDir missing;
+    testing::copyModelsBut(missing.path(), MascotClip::arrive);
+    expectLoadFails({missing.path()}, Kind::missingResource, "VostrelMascot-arrive");
     QFile notAModel(missing.filePath("VostrelMascot-arrive.glb"));
     ASSERT_TRUE(notAModel.open(QIODevice::WriteOnly));
     notAModel.write("not a model");
     notAModel.close();
-    Mascot3DScene broken(Mascot3DFraming::welcome);
-    broken.load({missing.path()});
-    waitForLoad(broken);
-    EXPECT_EQ(broken.loadError()->kind, Kind::unreadableModel);
-    EXPECT_EQ(broken.loadError()->name, "VostrelMascot-arrive");
+    expectLoadFails({missing.path()}, Kind::unreadableModel, "VostrelMascot-arrive");
 
     // A model without animations, written by tinygltf itself, is looked up under "Mascot/".
     QTemporaryDir still;
@@ -61,12 +61,8 @@ TEST(Mascot3DSceneTest, MissingModelOrAnimationFailsWithItsName) {
     testing::copyModelsBut(still.path(), MascotClip::idle);
     testing::writeModelWithoutAnimations(MascotClip::idle,
                                          still.filePath("Mascot/VostrelMascot-idle.glb"));
-    Mascot3DScene stillScene(Mascot3DFraming::about);
-    stillScene.load({still.path(), still.filePath("Mascot")});
-    waitForLoad(stillScene);
-    ASSERT_TRUE(stillScene.loadError());
-    EXPECT_EQ(stillScene.loadError()->kind, Kind::missingAnimation);
-    EXPECT_EQ(stillScene.loadError()->name, "VostrelMascot-idle");
+    expectLoadFails({still.path(), still.filePath("Mascot")}, Kind::missingAnimation,
+                    "VostrelMascot-idle");
 }
 
 TEST(Mascot3DSceneTest, ArrivesThenGreetsWithTheGreetingAskedForEarly) {

@@ -112,16 +112,6 @@ TEST(QR3DSceneBuilderTest, SquareModulesVaryInHeightWhileRoundedOnesStandAtOne) 
     EXPECT_LT(*heights.begin(), 1.5f);
 }
 
-TEST(QR3DSceneBuilderTest, SmallMatrixHasNoFindersAndKeepsEveryCell) {
-    const auto root = build(darkMatrix(8), plainStyle());
-    EXPECT_EQ(unnamedModels(*root).size(), 64u);
-    EXPECT_EQ(countNamed(*root, "qr-finder-ring") + countNamed(*root, "qr-finder-pip"), 0);
-    const auto larger = build(darkMatrix(21), plainStyle());
-    EXPECT_EQ(countNamed(*larger, "qr-finder-ring"), 3);
-    EXPECT_EQ(countNamed(*larger, "qr-finder-pip"), 3);
-    EXPECT_EQ(unnamedModels(*larger).size(), 21u * 21u - 3u * 49u);
-}
-
 // The distance from the finder's top-left corner to the nearest point of its ring.
 float cornerClearance(double finderCornerRadius) {
     QRStyle style = plainStyle();
@@ -135,7 +125,7 @@ float cornerClearance(double finderCornerRadius) {
     return nearest;
 }
 
-TEST(QR3DSceneBuilderTest, FinderSettingsAreClamped) {
+TEST(QR3DSceneBuilderTest, FindersOnlyWhereTheyFitWithTheirSettingsClamped) {
     EXPECT_NEAR(cornerClearance(3.0), 3.5f * std::sqrt(2.0f) - 3.5f, 0.05f);
     EXPECT_FLOAT_EQ(cornerClearance(-1.0), 0.0f);
 
@@ -145,6 +135,14 @@ TEST(QR3DSceneBuilderTest, FinderSettingsAreClamped) {
     const auto root = build(darkMatrix(21), thin);
     // A square ring with walls of 0.5: 7² − 6².
     EXPECT_NEAR(frontCapArea(*root->findEntity("qr-finder-ring")->model->mesh), 13.0, 1e-5);
+
+    EXPECT_EQ(countNamed(*root, "qr-finder-ring"), 3);
+    EXPECT_EQ(countNamed(*root, "qr-finder-pip"), 3);
+    EXPECT_EQ(unnamedModels(*root).size(), 21u * 21u - 3u * 49u);
+    // A matrix too small for finders keeps every cell as a module.
+    const auto small = build(darkMatrix(8), plainStyle());
+    EXPECT_EQ(unnamedModels(*small).size(), 64u);
+    EXPECT_EQ(countNamed(*small, "qr-finder-ring") + countNamed(*small, "qr-finder-pip"), 0);
 }
 
 Expected<MeshHandle, ExtrusionError> failingExtrusion(const Path2D&, double) {
