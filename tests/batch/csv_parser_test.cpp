@@ -35,7 +35,7 @@ TEST(CSVLine, QuotesOpenAnywhereAndFieldsAreTrimmedOfSpacesAndTabs) {
     EXPECT_EQ(commaFields(u"\U0001F600,\u00E9"_s), (QStringList{u"\U0001F600"_s, u"\u00E9"_s}));
 }
 
-TEST(CSV, BlankAndWhitespaceLinesAreDroppedWhateverTheLineEnds) {
+TEST(CSV, LineBreaksEndRecordsEvenQuotedAndBlankLinesAreDropped) {
     const auto parsed = CSVParser::parseCSV(
         u"\r\n  \t\r\nname,mail\r\n\r\nAnn,a@x\rBo,b@x\n \n"
         u"Cy,c@x\u2028Di,d@x\u2029Ed,e@x\u0085Fa,f@x"_s);
@@ -46,6 +46,10 @@ TEST(CSV, BlankAndWhitespaceLinesAreDroppedWhateverTheLineEnds) {
                                  {"Di", "d@x"},
                                  {"Ed", "e@x"},
                                  {"Fa", "f@x"}}));
+
+    // The rest of a record broken inside quotes is a row of its own, where the closing quote
+    // opens quoting anew.
+    EXPECT_EQ(CSVParser::parseCSV(u"h1,h2\n\"one\ntwo\",3"_s).rows, (Rows{{"one"}, {"two,3"}}));
 }
 
 TEST(CSV, TheHeaderLineAloneChoosesTabOrCommaAndMayBeAllThereIs) {
@@ -63,12 +67,6 @@ TEST(CSV, TheHeaderLineAloneChoosesTabOrCommaAndMayBeAllThereIs) {
     const auto headerOnly = CSVParser::parseCSV(u"First Name,Email\n"_s);
     EXPECT_EQ(headerOnly.headers, (QStringList{"First Name", "Email"}));
     EXPECT_TRUE(headerOnly.rows.isEmpty());
-}
-
-// The rest of the broken record is a row of its own, where the closing quote opens quoting anew.
-TEST(CSV, AQuotedLineBreakEndsTheRecord) {
-    const auto parsed = CSVParser::parseCSV(u"h1,h2\n\"one\ntwo\",3"_s);
-    EXPECT_EQ(parsed.rows, (Rows{{"one"}, {"two,3"}}));
 }
 
 TEST(ColumnMapping, HeadersMatchSynonymsWholeAfterLowerCasingAndTrimming) {

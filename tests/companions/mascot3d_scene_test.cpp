@@ -121,23 +121,7 @@ TEST(Mascot3DSceneTest, TwoQuickHopsRestartTheHopPausingHoldsItAndIdleReturnsOnc
     EXPECT_EQ(clips[2][0].value<MascotClip>(), MascotClip::idle);
 }
 
-TEST(Mascot3DSceneTest, LightingFollowsPeriodAndAppearanceWithoutReloading) {
-    using enum WelcomePeriod;
-    auto scene = readyScene();
-    scene->applyLighting(afternoon, false);
-    const Entity* idle = scene->model(MascotClip::idle);
-    const Entity* key = scene->root().findEntity("mascot-key-light");
-    EXPECT_EQ(key->directionalLight->intensity, 2000.0f);
-    const Entity* spot = scene->root().findEntity("mascot-spot-1");
-    ASSERT_TRUE(spot && spot->spotLight);
-    EXPECT_NEAR(spot->spotLight->attenuationRadius, 16.0f * scene->modelScale(), 1e-4f);
-    scene->applyLighting(afternoon, true);
-    EXPECT_EQ(key->directionalLight->intensity, 1500.0f);
-    EXPECT_EQ(scene->model(MascotClip::idle), idle);
-    EXPECT_FALSE(scene->loadFailed());
-}
-
-TEST(Mascot3DSceneTest, FramesTheModelAtOnePointSixUnitsInsideThePicture) {
+TEST(Mascot3DSceneTest, FramesTheModelInsideThePictureAndLightsItWithoutReloading) {
     auto scene = readyScene(Mascot3DFraming::about);
     run(*scene, 0.6);
     scene->play(MascotClip::idle);
@@ -156,6 +140,20 @@ TEST(Mascot3DSceneTest, FramesTheModelAtOnePointSixUnitsInsideThePicture) {
         EXPECT_LT(std::abs(p.y() / -p.z()), tanHalf);
         EXPECT_LT(std::abs(p.x() / -p.z()), tanHalf * 260.0f / 132.0f);
     }
+
+    // Lighting follows the period and the appearance without reloading.
+    using enum WelcomePeriod;
+    scene->applyLighting(afternoon, false);
+    const Entity* idle = scene->model(MascotClip::idle);
+    const Entity* key = scene->root().findEntity("mascot-key-light");
+    EXPECT_EQ(key->directionalLight->intensity, 2000.0f);
+    const Entity* spot = scene->root().findEntity("mascot-spot-1");
+    ASSERT_TRUE(spot && spot->spotLight);
+    EXPECT_NEAR(spot->spotLight->attenuationRadius, 16.0f * scene->modelScale(), 1e-4f);
+    scene->applyLighting(afternoon, true);
+    EXPECT_EQ(key->directionalLight->intensity, 1500.0f);
+    EXPECT_EQ(scene->model(MascotClip::idle), idle);
+    EXPECT_FALSE(scene->loadFailed());
 }
 
 TEST(MascotOrbitTest, FollowsThePanThenEasesBackOrSnapsBackWithReducedMotion) {

@@ -56,15 +56,14 @@ TEST(ScannabilityChecks, ThresholdsAndMessages) {
     EXPECT_EQ(messages(evaluateWarnings(QRStyle{}, 199)),
               QStringList{"Export size is 199px. Minimum recommended is 200px."});
     EXPECT_TRUE(evaluateWarnings(QRStyle{}, 200).isEmpty());
-}
 
-TEST(ScannabilityChecks, AGradientIsJudgedAtItsLighterEnd) {
-    QRStyle style;
-    style.gradient = GradientStyle{grey(1.0), GradientDirection::horizontal};
-    EXPECT_EQ(messages(evaluateWarnings(style, 1024)),
+    // A gradient is judged at its lighter end.
+    QRStyle graded;
+    graded.gradient = GradientStyle{grey(1.0), GradientDirection::horizontal};
+    EXPECT_EQ(messages(evaluateWarnings(graded, 1024)),
               QStringList{"Gradient contrast at edge: 1.0:1. May be hard to scan."});
-    style.gradient->endColor = grey(0.3);
-    EXPECT_TRUE(evaluateWarnings(style, 1024).isEmpty());
+    graded.gradient->endColor = grey(0.3);
+    EXPECT_TRUE(evaluateWarnings(graded, 1024).isEmpty());
 }
 
 TEST(ScannabilityChecks, LogosWarnWhenLargeOrWithoutAPlate) {
