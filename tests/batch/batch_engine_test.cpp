@@ -146,17 +146,6 @@ TEST_F(BatchEngineTest, ALogoRaisesTheLevelToHForEveryItem) {
     EXPECT_EQ(readText(temp_.filePath(u"1.svg"_s)), svgDocument(matrixAtH, style));
 }
 
-TEST_F(BatchEngineTest, AFolderThatCannotBeMadeFailsTheRunBeforeAnything) {
-    QFile(temp_.filePath(u"plain-file"_s)).open(QIODevice::WriteOnly);
-    const QString folder = temp_.filePath(u"plain-file/out"_s);
-    const BatchOutcome outcome =
-        run({QRContent::text(u"a"_s)}, configInto(folder, NamingScheme::sequential)).result();
-    ASSERT_FALSE(outcome);
-    EXPECT_EQ(outcome.error().kind, BatchError::Kind::folderCreationFailed);
-    EXPECT_EQ(outcome.error().path, folder);
-    EXPECT_TRUE(reports_.isEmpty());
-}
-
 // After the second file the folder is moved away and a regular file takes its place, so the
 // third write has a file for a parent folder.
 TEST_F(BatchEngineTest, AWriteFailureEndsTheRunAndKeepsTheFilesBeforeIt) {

@@ -23,16 +23,6 @@ class BatchInput : public ::testing::Test {
     QTemporaryDir folder_;
 };
 
-TEST_F(BatchInput, ALeadingByteOrderMarkIsDroppedSoTheFirstHeaderStillMaps) {
-    const auto text =
-        readBatchInputText(fileWith("\xEF\xBB\xBF"
-                                    "Email,Name\r\na@x.se,Ann\r\n"));
-    ASSERT_TRUE(text);
-    EXPECT_EQ(*text, u"Email,Name\r\na@x.se,Ann\r\n"_s);
-    EXPECT_EQ(batchItems(BatchContentType::contact, *text),
-              QList{QRContent::contact({"", "", "", "", "a@x.se", ""})});
-}
-
 TEST_F(BatchInput, UnreadableOrNonUtf8FilesAreErrorsNamingTheFile) {
     const QString latin1 = fileWith("caf\xE9\n");
     const auto notUtf8 = readBatchInputText(latin1);
