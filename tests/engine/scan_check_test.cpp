@@ -54,14 +54,6 @@ LogoOverlay logo(double size, double padding, LogoShape shape) {
     return overlay;
 }
 
-Design longUrlAt200() {
-    Design design;
-    design.payload = QStringLiteral("https://example.com/track?") + QString(1500 - 26, u'q');
-    design.pngSize = 200;
-    design.level = CorrectionLevel::l;
-    return design;
-}
-
 }  // namespace
 
 // Each family of designs that read badly once went without a fitting warning. The reading back
@@ -82,9 +74,13 @@ TEST(ScanCheck, DesignsThatDoNotReadNowWarnWhy) {
     bigPlate.style.logoOverlay = logo(0.25, 0.5, LogoShape::circle);
     Design faint;
     faint.style.foreground.a = 0.15;
+    Design longUrl;
+    longUrl.payload = QStringLiteral("https://example.com/track?") + QString(1500 - 26, u'q');
+    longUrl.pngSize = 200;
+    longUrl.level = CorrectionLevel::l;
     const Family families[] = {
         {"light on dark", inverted, "lightOnDark"},
-        {"1,500 characters at 200 px", longUrlAt200(), "moduleSize"},
+        {"1,500 characters at 200 px", longUrl, "moduleSize"},
         {"thin finder rings", thinFinders, "finderThickness"},
         {"logo plate enlarged by padding", bigPlate, "logoPlateSize"},
         {"translucent foreground", faint, "moduleOpacity"},
