@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -10,7 +9,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUndoStack>
 
 #include "app/document_controller.h"
 #include "app/document_window.h"

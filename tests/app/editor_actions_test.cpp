@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
-#include <QImageReader>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 

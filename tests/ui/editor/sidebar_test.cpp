@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
 
