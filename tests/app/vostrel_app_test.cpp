@@ -253,7 +253,8 @@ TEST(UpdateCommand, OnlyANewerVersionOffersItsPage) {
     EXPECT_FALSE(buttonTexts(UpdateCheckResult::failed("Offline.")).contains("Open Page"));
 }
 
-TEST(WelcomeWindow, F10OpensTheMainMenuAndItsAboutItemWorks) {
+// F10 opens the main menu, whose About item works, and Ctrl+Q quits from the welcome window.
+TEST(WelcomeWindow, F10OpensTheMainMenuAndCtrlQQuits) {
     Launched launched;
     launched.app->launch({});
     QPointer<WelcomeView> welcome = launched.welcome();
@@ -274,13 +275,9 @@ TEST(WelcomeWindow, F10OpensTheMainMenuAndItsAboutItemWorks) {
     ASSERT_TRUE(about);
     about->trigger();
     ASSERT_EQ(visible<AboutView>().size(), 1);
-}
 
-TEST(WelcomeWindow, CtrlQQuitsFromTheWelcomeWindow) {
-    Launched launched;
-    launched.app->launch({});
-    QPointer<WelcomeView> welcome = launched.welcome();
-    welcome->activateWindow();
+    // The closed menu stays the active window on the offscreen platform until told otherwise.
+    QApplication::setActiveWindow(welcome);
     ASSERT_TRUE(QTest::qWaitForWindowActive(welcome));
     QTest::keyClick(welcome, Qt::Key_Q, Qt::ControlModifier);
     QTest::qWait(0);

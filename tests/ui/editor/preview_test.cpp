@@ -141,7 +141,7 @@ TEST(PreviewScanCheck, BadgeFollowsTheDesignAndExplainsAFailure) {
     EXPECT_EQ(announced.size(), 3);
 }
 
-TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndSaysSo) {
+TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndDragsOneOf512Pixels) {
     Preview preview;
     QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
     preview.view.copy();
@@ -165,6 +165,19 @@ TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndSaysSo) {
     preview.view.copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_EQ(preview.view.copyControl()->message(), "Copy failed. Try again.");
+
+    // A drag offers a 512 px PNG, also as a temporary file named qr-code.png.
+    const QRCodeTransferable symbol{*preview.view.currentMatrix(), preview.document.style()};
+    std::unique_ptr<QMimeData> data(makeSymbolMimeData(symbol));
+    ASSERT_TRUE(data);
+    const QByteArray png = data->data("image/png");
+    EXPECT_EQ(QImage::fromData(png, "PNG").size(), QSize(512, 512));
+    ASSERT_EQ(data->urls().size(), 1);
+    QFile file(data->urls()[0].toLocalFile());
+    EXPECT_EQ(QFileInfo(file).fileName(), "qr-code.png");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), png);
+    EXPECT_FALSE(makeSymbolMimeData({{}, {}}));
 }
 
 TEST(PreviewCanvas, RendersOncePerPaintHoweverManyEditsCameBefore) {
@@ -200,21 +213,6 @@ TEST(PreviewCanvas, UsesCorrectionHWithALogoAndOffersToReplaceIt) {
     replace->click();
     ASSERT_TRUE(chooseInFileDialog(dir.filePath("blue.png")));
     EXPECT_EQ(preview.undo.undoText(), "Replace Logo");
-}
-
-TEST(PreviewDrag, OffersA512PixelPNGAndATemporaryFileNamedQrCodePng) {
-    Preview preview;
-    const QRCodeTransferable symbol{*preview.view.currentMatrix(), preview.document.style()};
-    std::unique_ptr<QMimeData> data(makeSymbolMimeData(symbol));
-    ASSERT_TRUE(data);
-    const QByteArray png = data->data("image/png");
-    EXPECT_EQ(QImage::fromData(png, "PNG").size(), QSize(512, 512));
-    ASSERT_EQ(data->urls().size(), 1);
-    QFile file(data->urls()[0].toLocalFile());
-    EXPECT_EQ(QFileInfo(file).fileName(), "qr-code.png");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), png);
-    EXPECT_FALSE(makeSymbolMimeData({{}, {}}));
 }
 
 // At the smallest window the side columns are at their minimums and the card keeps 240 px; a
