@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
-#include <QImageReader>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -82,8 +78,20 @@ TEST(EditorActions, CopyTakesTheSymbolFromTheCanvasAndTextFromAField) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "hello");
 }
 
-TEST(EditorActions, ExportOpensAWindowModalSheetThatIsEmptyWithoutASymbol) {
+// Both export sheets are window-modal; the batch sheet needs no symbol, so its keys work while
+// the preview asks for content, and the export sheet is empty then.
+TEST(EditorActions, ExportSheetsOpenWindowModalWithAndWithoutASymbol) {
     Window w;
+    ASSERT_FALSE(w.window->view()->preview()->currentMatrix());
+    QTest::keyClick(w.window, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    BatchExportPanel* batch = nullptr;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (batch = w.window->findChild<BatchExportPanel*>()); }));
+    EXPECT_TRUE(batch->isVisible());
+    EXPECT_EQ(batch->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(batch->screen(), BatchExportPanel::Screen::input);
+    batch->reject();
+
     w.action("Export...")->trigger();
     ExportPanel* empty = w.openSheet();
     ASSERT_TRUE(empty);
@@ -98,18 +106,4 @@ TEST(EditorActions, ExportOpensAWindowModalSheetThatIsEmptyWithoutASymbol) {
     QTest::mouseClick(toolbarButton, Qt::LeftButton, {}, QPoint(8, toolbarButton->height() / 2));
     ExportPanel* sheet = w.openSheet();
     ASSERT_TRUE(sheet && sheet->copyButton());
-}
-
-// The batch sheet needs no symbol, so its keys work while the preview asks for content.
-TEST(EditorActions, CtrlShiftEOpensTheBatchSheetWithoutContent) {
-    Window w;
-    ASSERT_FALSE(w.window->view()->preview()->currentMatrix());
-    QTest::keyClick(w.window, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
-    BatchExportPanel* sheet = nullptr;
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return (sheet = w.window->findChild<BatchExportPanel*>()); }));
-    EXPECT_TRUE(sheet->isVisible());
-    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(sheet->screen(), BatchExportPanel::Screen::input);
-    sheet->reject();
 }

@@ -162,18 +162,6 @@ TEST(BatchExportPanel, SvgHidesTheSizeRowAndPngBringsBackTheSizeChosenBefore) {
     EXPECT_EQ(settings->config().pngSize, 2048);
 }
 
-TEST(BatchExportPanel, PreviewsAtMostFourColumnsAndFiveRows) {
-    Sheet sheet;
-    QString csv = QStringLiteral("a,b,c,d,e,f,g\n");
-    for (int row = 0; row < 20; ++row) csv += QStringLiteral("1,2,3,4,5,6,7\n");
-    sheet.importCsv(csv);
-    const CsvPreviewTable* table = sheet.input()->csvPane()->previewTable();
-    ASSERT_TRUE(table);
-    EXPECT_EQ(table->shownColumns(), 4);
-    EXPECT_EQ(table->shownRows(), 5);
-    EXPECT_EQ(table->findChildren<QLabel*>().size(), 4 * (1 + 5));
-}
-
 // Rows without name and e-mail are dropped when the run starts, not skipped by it.
 TEST(BatchExportPanel, ContactRowsWithoutNameOrEmailAreDroppedWithoutASkippedLine) {
     Sheet sheet;
@@ -190,10 +178,18 @@ TEST(BatchExportPanel, ContactRowsWithoutNameOrEmailAreDroppedWithoutASkippedLin
     EXPECT_TRUE(text->contains("ada10@example.com")) << text->toStdString();
 }
 
+// The preview shows at most four columns and five rows.
 TEST(BatchExportPanel, HeadersThatMatchNothingGoStraightToASummaryOfNothing) {
     Sheet sheet;
-    sheet.importCsv(QStringLiteral("Colour,Size\nred,10\nblue,12\n"));
-    EXPECT_EQ(sheet.input()->csvPane()->countLabel()->text(), "2 contacts");
+    QString csv = QStringLiteral("a,b,c,d,e,f,g\n");
+    for (int row = 0; row < 20; ++row) csv += QStringLiteral("1,2,3,4,5,6,7\n");
+    sheet.importCsv(csv);
+    const CsvPreviewTable* table = sheet.input()->csvPane()->previewTable();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(table->shownColumns(), 4);
+    EXPECT_EQ(table->shownRows(), 5);
+    EXPECT_EQ(table->findChildren<QLabel*>().size(), 4 * (1 + 5));
+    EXPECT_EQ(sheet.input()->csvPane()->countLabel()->text(), "20 contacts");
     EXPECT_FALSE(sheet.input()->csvPane()->mappedLabel()->isVisible());
     bool progressShown = false;
     QObject::connect(sheet.panel->progressView()->bar(), &QProgressBar::valueChanged,

@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QImageReader>
 #include <QLabel>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUndoStack>
-#include <QUrl>
 
 #include "document/vostrel_document.h"
 #include "engine/qr_engine.h"
@@ -65,9 +62,19 @@ struct Preview {
 
 }  // namespace
 
-TEST(PreviewBadges, NameTheFirstTwoWarningsAndCountTheRest) {
+// Each warning is announced once when it appears; the badges name the first two and count the
+// rest.
+TEST(PreviewBadges, AnnounceEachWarningOnceAndNameTheFirstTwo) {
     Preview preview;
     EXPECT_EQ(preview.view.badges()->labels(), QStringList{"Scannable"});
+    QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
+    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 3; });
+    preview.setStyle([](QRStyle& style) { style.moduleShape = ModuleShape::dot; });
+    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 2; });
+    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 4; });
+    ASSERT_EQ(announced.size(), 2);
+    EXPECT_EQ(announced[0][0], "Quiet zone is 3 modules. Minimum recommended is 4.");
+    EXPECT_EQ(announced[1][0], "Quiet zone is 2 modules. Minimum recommended is 4.");
 
     preview.setStyle([](QRStyle& style) {
         style.foreground = style.background = {0.5, 0.5, 0.5, 1};
@@ -84,31 +91,25 @@ TEST(PreviewBadges, NameTheFirstTwoWarningsAndCountTheRest) {
               (QStringList{"Low contrast", "Tight quiet zone", "+4 more"}));
 }
 
-// Without a symbol nothing may be called scannable, and the card says why there is none.
-TEST(PreviewBadges, ContentTooLongForACodeSaysWhyAndIsNeverScannable) {
+// Without a symbol nothing may be called scannable or copied, and the card says why there is none.
+TEST(PreviewBadges, ContentTooLongForACodeSaysWhyAndIsNeverScannableNorCopied) {
     Preview preview;
+    QGuiApplication::clipboard()->setText("before");
     preview.document.setContent(QRContent::text(QString(3000, u'x')));
+    preview.view.copy();  // the matrix shown is of the old content
     ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.controller.matrix(); }));
     EXPECT_EQ(preview.controller.errorDetail(),
               "Too much content for a QR code at level M (2,331 bytes at most): shorten it or "
               "lower error correction");
     EXPECT_TRUE(preview.view.badges()->labels().isEmpty());
+    preview.view.copy();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+    EXPECT_EQ(preview.view.copyControl()->message(), QString());
+    EXPECT_FALSE(preview.view.copyControl()->button()->isEnabled());
 
     preview.document.setContent(QRContent::text(QStringLiteral("short again")));
     ASSERT_TRUE(preview.waitForSymbol());
     EXPECT_EQ(preview.view.badges()->labels(), QStringList{"Scannable"});
-}
-
-TEST(PreviewBadges, AnnounceEachWarningOnceWhenItAppears) {
-    Preview preview;
-    QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
-    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 3; });
-    preview.setStyle([](QRStyle& style) { style.moduleShape = ModuleShape::dot; });
-    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 2; });
-    preview.setStyle([](QRStyle& style) { style.quietZoneModules = 4; });
-    ASSERT_EQ(announced.size(), 2);
-    EXPECT_EQ(announced[0][0], "Quiet zone is 3 modules. Minimum recommended is 4.");
-    EXPECT_EQ(announced[1][0], "Quiet zone is 2 modules. Minimum recommended is 4.");
 }
 
 // The check runs after the picture settles, off the main thread, so the badge is waited for.
@@ -140,7 +141,7 @@ TEST(PreviewScanCheck, BadgeFollowsTheDesignAndExplainsAFailure) {
     EXPECT_EQ(announced.size(), 3);
 }
 
-TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndSaysSo) {
+TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndDragsOneOf512Pixels) {
     Preview preview;
     QSignalSpy announced(preview.view.announcer(), &Announcer::announced);
     preview.view.copy();
@@ -164,18 +165,19 @@ TEST(PreviewCopy, PutsAPNGOfTheExportSizeOnTheClipboardAndSaysSo) {
     preview.view.copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
     EXPECT_EQ(preview.view.copyControl()->message(), "Copy failed. Try again.");
-}
 
-TEST(PreviewCopy, DoesNothingWithoutTheSymbolOfTheCurrentContent) {
-    Preview preview;
-    QGuiApplication::clipboard()->setText("before");
-    preview.document.setContent(QRContent::text(QString()));
-    preview.view.copy();  // the matrix shown is of the old content
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !preview.controller.matrix(); }));
-    preview.view.copy();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
-    EXPECT_EQ(preview.view.copyControl()->message(), QString());
-    EXPECT_FALSE(preview.view.copyControl()->button()->isEnabled());
+    // A drag offers a 512 px PNG, also as a temporary file named qr-code.png.
+    const QRCodeTransferable symbol{*preview.view.currentMatrix(), preview.document.style()};
+    std::unique_ptr<QMimeData> data(makeSymbolMimeData(symbol));
+    ASSERT_TRUE(data);
+    const QByteArray png = data->data("image/png");
+    EXPECT_EQ(QImage::fromData(png, "PNG").size(), QSize(512, 512));
+    ASSERT_EQ(data->urls().size(), 1);
+    QFile file(data->urls()[0].toLocalFile());
+    EXPECT_EQ(QFileInfo(file).fileName(), "qr-code.png");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), png);
+    EXPECT_FALSE(makeSymbolMimeData({{}, {}}));
 }
 
 TEST(PreviewCanvas, RendersOncePerPaintHoweverManyEditsCameBefore) {
@@ -211,21 +213,6 @@ TEST(PreviewCanvas, UsesCorrectionHWithALogoAndOffersToReplaceIt) {
     replace->click();
     ASSERT_TRUE(chooseInFileDialog(dir.filePath("blue.png")));
     EXPECT_EQ(preview.undo.undoText(), "Replace Logo");
-}
-
-TEST(PreviewDrag, OffersA512PixelPNGAndATemporaryFileNamedQrCodePng) {
-    Preview preview;
-    const QRCodeTransferable symbol{*preview.view.currentMatrix(), preview.document.style()};
-    std::unique_ptr<QMimeData> data(makeSymbolMimeData(symbol));
-    ASSERT_TRUE(data);
-    const QByteArray png = data->data("image/png");
-    EXPECT_EQ(QImage::fromData(png, "PNG").size(), QSize(512, 512));
-    ASSERT_EQ(data->urls().size(), 1);
-    QFile file(data->urls()[0].toLocalFile());
-    EXPECT_EQ(QFileInfo(file).fileName(), "qr-code.png");
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), png);
-    EXPECT_FALSE(makeSymbolMimeData({{}, {}}));
 }
 
 // At the smallest window the side columns are at their minimums and the card keeps 240 px; a

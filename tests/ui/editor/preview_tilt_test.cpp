@@ -202,8 +202,8 @@ TEST(PreviewTilt, HiddenOrMinimisedWindowDrains) {
     }
 }
 
-// On the card: Shift + drag and the arrow keys tilt and spring back (a plain press is left to
-// the drag-out).
+// On the card: Shift + drag and the arrow keys tilt and spring back; the card's other ways in
+// still work.
 TEST(PreviewTilt, CardTiltsWithShiftDragAndArrowKeysOnly) {
     Card card;
     QTest::mousePress(card.canvas, Qt::LeftButton, Qt::ShiftModifier, {100, 100});
@@ -224,12 +224,9 @@ TEST(PreviewTilt, CardTiltsWithShiftDragAndArrowKeysOnly) {
     EXPECT_EQ(card.view->tilt(), (QR3DPreviewView::Tilt{0, 0}));
     card.clock.advance(2s);
     EXPECT_TRUE(card.lifetime().isDrained());
-}
 
-// The card's existing ways in still work: the logo button is still on top, and a plain drag
-// drags the symbol out without tilting anything.
-TEST(PreviewTilt, CardKeepsItsOtherWaysIn) {
-    Card card;
+    // A plain drag drags the symbol out without tilting anything, and the logo button stays on
+    // top.
     QTest::mousePress(card.canvas, Qt::LeftButton, Qt::NoModifier, {100, 100});
     QTest::mouseMove(card.canvas, {160, 100});  // the offscreen platform ends the drag at once
     EXPECT_TRUE(card.canvas->findChild<QDrag*>());
