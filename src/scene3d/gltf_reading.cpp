@@ -165,18 +165,12 @@ Expected<ModelComponent, QString> readPrimitive(const tinygltf::Model& model,
 }
 
 Transform transformOf(const tinygltf::Node& node) {
-    Transform transform;
     if (node.matrix.size() == 16) {
         QMatrix4x4 m;
         for (int i = 0; i < 16; ++i) m(i % 4, i / 4) = float(node.matrix[size_t(i)]);
-        transform.position = m.column(3).toVector3D();
-        const QVector3D x = m.column(0).toVector3D(), y = m.column(1).toVector3D(),
-                        z = m.column(2).toVector3D();
-        transform.scale = {x.length(), y.length(), z.length()};
-        transform.rotation = QQuaternion::fromAxes(x / transform.scale.x(), y / transform.scale.y(),
-                                                   z / transform.scale.z());
-        return transform;
+        return Transform::fromMatrix(m);
     }
+    Transform transform;
     const auto& t = node.translation;
     const auto& r = node.rotation;
     const auto& s = node.scale;
