@@ -1,8 +1,5 @@
 #include "scene3d/gltf_scene.h"
 
-#include <QFile>
-#include <QtConcurrent/QtConcurrentRun>
-
 namespace vostrel {
 
 namespace {
@@ -33,14 +30,6 @@ std::unique_ptr<Entity> GltfScene::instantiate() const {
     auto root = std::make_unique<Entity>();
     for (int index : roots) root->addChild(buildNode(*this, index, 0));
     return root;
-}
-
-QFuture<Expected<GltfScene, QString>> loadGltfAsync(const QString& path) {
-    return QtConcurrent::run([path]() -> Expected<GltfScene, QString> {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) return unexpected(file.errorString());
-        return parseGltf(file.readAll());
-    });
 }
 
 }  // namespace vostrel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFuture>
 #include <QString>
 #include <memory>
 #include <vector>
@@ -36,8 +35,5 @@ struct GltfScene {
 // with float positions (and normals, else they are computed) are kept; base colours become
 // gamma-encoded SimpleMaterials. The error says what was wrong.
 Expected<GltfScene, QString> parseGltf(const QByteArray& bytes);
-
-// Reads and parses the file (a path or a Qt resource) on Qt's global thread pool.
-QFuture<Expected<GltfScene, QString>> loadGltfAsync(const QString& path);
 
 }  // namespace vostrel
