@@ -327,18 +327,7 @@ void SceneRenderer::uploadInstances(const std::vector<QMatrix4x4>& placements,
 // Draws `count` instances of the mesh from the instance buffer, starting at instance `first`.
 void SceneRenderer::drawInstances(const GpuMesh& mesh, size_t first, size_t count) {
     gl_.glBindVertexArray(mesh.vertexArray);
-    gl_.glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
-    const GLsizei stride = floatsPerInstance * sizeof(float);
-    const size_t start = first * size_t(stride);
-    for (int column = 0; column < 4; ++column) {
-        gl_.glVertexAttribPointer(2 + column, 4, GL_FLOAT, GL_FALSE, stride,
-                                  reinterpret_cast<void*>(start + column * 4 * sizeof(float)));
-    }
-    for (int column = 0; column < 3; ++column) {
-        gl_.glVertexAttribPointer(
-            6 + column, 3, GL_FLOAT, GL_FALSE, stride,
-            reinterpret_cast<void*>(start + (16 + column * 3) * sizeof(float)));
-    }
+    pointAtInstances(first);
     gl_.glDrawElementsInstanced(GL_TRIANGLES, GLsizei(mesh.mesh->indices.size()), GL_UNSIGNED_INT,
                                 nullptr, GLsizei(count));
 }
@@ -409,19 +398,28 @@ void SceneRenderer::upload(GpuMesh& gpu) {
     gl_.glBufferData(GL_ELEMENT_ARRAY_BUFFER,
                      GLsizeiptr(mesh.indices.size() * sizeof(std::uint32_t)), mesh.indices.data(),
                      GL_STATIC_DRAW);
+    // Attributes 2 to 5 are the columns of the placement, 6 to 8 those of the normal matrix.
+    for (GLuint attribute = 2; attribute <= 8; ++attribute) {
+        gl_.glEnableVertexAttribArray(attribute);
+        gl_.glVertexAttribDivisor(attribute, 1);
+    }
+    pointAtInstances(0);
+}
+
+// Points the bound vertex array's per-instance attributes at the instance buffer from instance
+// `first` on.
+void SceneRenderer::pointAtInstances(size_t first) {
     gl_.glBindBuffer(GL_ARRAY_BUFFER, instanceBuffer_);
     const GLsizei stride = floatsPerInstance * sizeof(float);
+    const size_t start = first * size_t(stride);
     for (int column = 0; column < 4; ++column) {
-        gl_.glEnableVertexAttribArray(2 + column);
         gl_.glVertexAttribPointer(2 + column, 4, GL_FLOAT, GL_FALSE, stride,
-                                  reinterpret_cast<void*>(column * 4 * sizeof(float)));
-        gl_.glVertexAttribDivisor(2 + column, 1);
+                                  reinterpret_cast<void*>(start + column * 4 * sizeof(float)));
     }
     for (int column = 0; column < 3; ++column) {
-        gl_.glEnableVertexAttribArray(6 + column);
-        gl_.glVertexAttribPointer(6 + column, 3, GL_FLOAT, GL_FALSE, stride,
-                                  reinterpret_cast<void*>((16 + column * 3) * sizeof(float)));
-        gl_.glVertexAttribDivisor(6 + column, 1);
+        gl_.glVertexAttribPointer(
+            6 + column, 3, GL_FLOAT, GL_FALSE, stride,
+            reinterpret_cast<void*>(start + (16 + column * 3) * sizeof(float)));
     }
 }
 

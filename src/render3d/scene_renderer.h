@@ -76,6 +76,7 @@ class SceneRenderer {
     void uploadInstances(const std::vector<QMatrix4x4>& placements,
                          const std::vector<size_t>& order);
     void drawInstances(const GpuMesh& mesh, size_t first, size_t count);
+    void pointAtInstances(size_t first);
     // The GPU copy of the mesh, or of a box remade with `detail`.
     GpuMesh& gpuMesh(const MeshHandle& mesh, const std::optional<BoxDetail>& detail);
     void upload(GpuMesh& gpu);
