@@ -424,17 +424,17 @@ void SceneRenderer::pointAtInstances(size_t first) {
 }
 
 QOpenGLTexture* SceneRenderer::gpuTexture(const TextureHandle& texture) {
-    auto& entry = textures_[texture.get()];
-    texturesUsed_[texture.get()] = true;
-    if (!entry.second) {
-        entry.first = texture;
-        entry.second =
+    GpuTexture& entry = textures_[texture.get()];
+    entry.used = true;
+    if (!entry.texture) {
+        entry.source = texture;
+        entry.texture =
             std::make_unique<QOpenGLTexture>(texture->image, QOpenGLTexture::GenerateMipMaps);
-        entry.second->setMinificationFilter(QOpenGLTexture::LinearMipMapLinear);
-        entry.second->setMagnificationFilter(QOpenGLTexture::Linear);
-        entry.second->setWrapMode(QOpenGLTexture::ClampToEdge);
+        entry.texture->setMinificationFilter(QOpenGLTexture::LinearMipMapLinear);
+        entry.texture->setMagnificationFilter(QOpenGLTexture::Linear);
+        entry.texture->setWrapMode(QOpenGLTexture::ClampToEdge);
     }
-    return entry.second.get();
+    return entry.texture.get();
 }
 
 void SceneRenderer::evictUnused() {
@@ -450,13 +450,19 @@ void SceneRenderer::evictUnused() {
         gl_.glDeleteBuffers(1, &mesh.indexBuffer);
         it = meshes_.erase(it);
     }
-    std::erase_if(textures_, [&](const auto& entry) { return !texturesUsed_[entry.first]; });
-    texturesUsed_.clear();
+    for (auto it = textures_.begin(); it != textures_.end();) {
+        if (!it->second.used) {
+            it = textures_.erase(it);
+            continue;
+        }
+        it->second.used = false;
+        ++it;
+    }
 }
 
 void SceneRenderer::releaseSceneResources() {
     for (auto& [key, mesh] : meshes_) mesh->used = false;
-    texturesUsed_.clear();
+    for (auto& [key, texture] : textures_) texture.used = false;
     evictUnused();
 }
 

@@ -56,6 +56,11 @@ class SceneRenderer {
   private:
     struct GpuMesh;
     struct Frame;
+    struct GpuTexture {
+        TextureHandle source;  // kept alive so that its address stays a valid key
+        std::unique_ptr<QOpenGLTexture> texture;
+        bool used = true;
+    };
 
     // A generated box remade for its size on screen (a corner radius of 0 for a plain box), with
     // only some of its faces (plain boxes only).
@@ -92,9 +97,7 @@ class SceneRenderer {
     QOpenGLShaderProgram* boundProgram_ = nullptr;
     unsigned instanceBuffer_ = 0;
     std::map<std::pair<const Mesh*, std::optional<BoxDetail>>, std::unique_ptr<GpuMesh>> meshes_;
-    std::unordered_map<const Texture*, std::pair<TextureHandle, std::unique_ptr<QOpenGLTexture>>>
-        textures_;
-    std::unordered_map<const Texture*, bool> texturesUsed_;
+    std::unordered_map<const Texture*, GpuTexture> textures_;
     std::vector<float> instanceData_;
     std::vector<std::uint8_t> facesOf_;  // per instance of the group being drawn
     std::vector<size_t> order_;          // its instances sorted by those faces
