@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "render3d/scene_view.h"
+#include "ui/widgets/palette_colors.h"
 
 namespace vostrel {
 
@@ -17,10 +18,6 @@ constexpr double longestStep = 0.25;
 // it moves. 4× costs about twice the frame on a software rasteriser, which the idle frame rate
 // pays for.
 constexpr int samples = 4;
-
-bool isDark(const QPalette& palette) {
-    return palette.color(QPalette::Window).lightness() < 128;
-}
 
 }  // namespace
 
@@ -77,7 +74,7 @@ void Mascot3DView::pan(PanState state, QSizeF translation) {
 }
 
 void Mascot3DView::applyLighting() {
-    scene_.applyLighting(welcomePeriod_, isDark(palette()));
+    scene_.applyLighting(welcomePeriod_, isDarkPalette(palette()));
 }
 
 void Mascot3DView::showEvent(QShowEvent* event) {
