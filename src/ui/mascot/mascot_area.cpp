@@ -31,8 +31,8 @@ MascotArea::MascotArea(QSize size, Mascot3DFraming framing, QWidget* parent)
     view3d_->setReduceMotion(prefersReducedMotion());
     connect(view3d_, &Mascot3DView::failedChanged, this, &MascotArea::updatePresentation);
     connect(view3d_, &Mascot3DView::sceneChanged, this, &MascotArea::followShadow);
-    catcher_ = new TrackpadPanCatcher(this);
-    catcher_->setOnChange([this](PanState state, QSizeF translation, PanDevice) {
+    auto* catcher = new TrackpadPanCatcher(this);
+    catcher->setOnChange([this](PanState state, QSizeF translation, PanDevice) {
         if (showsMascot3D()) view3d_->pan(state, translation);
     });
 

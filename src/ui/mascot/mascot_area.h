@@ -13,7 +13,6 @@
 namespace vostrel {
 
 class Mascot3DView;
-class TrackpadPanCatcher;
 
 // Where the mascot stands in the welcome and About windows: a button (a click asks for a hop)
 // that shows the animated cricket of Mascot3DView over a soft shadow on the ground. When the
@@ -83,7 +82,6 @@ class MascotArea : public QAbstractButton {
     bool keyboardFocus_ = false;
     QPixmap hat_;
     Mascot3DView* view3d_ = nullptr;
-    TrackpadPanCatcher* catcher_ = nullptr;
     std::optional<Shadow> paintedShadow_;
     QVector<ConfettiPiece> confetti_;
     QVariantAnimation confettiFlight_;
