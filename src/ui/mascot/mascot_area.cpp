@@ -36,10 +36,10 @@ MascotArea::MascotArea(QSize size, Mascot3DFraming framing, QWidget* parent)
         if (showsMascot3D()) view3d_->pan(state, translation);
     });
 
+    // Counts the seconds since the launch; ConfettiBurst::progress eases them.
     confettiFlight_.setStartValue(0.0);
-    confettiFlight_.setEndValue(1.0);
+    confettiFlight_.setEndValue(ConfettiBurst::duration);
     confettiFlight_.setDuration(int(ConfettiBurst::duration * 1000));
-    confettiFlight_.setEasingCurve(QEasingCurve::OutCubic);
     connect(&confettiFlight_, &QVariantAnimation::valueChanged, this,
             qOverload<>(&QWidget::update));
     connect(&confettiFlight_, &QVariantAnimation::finished, this, [this] {
@@ -181,7 +181,7 @@ QPointF MascotArea::confettiOrigin() const {
 
 void MascotArea::paintConfetti(QPainter& painter) {
     if (confetti_.isEmpty()) return;
-    const double launched = confettiFlight_.currentValue().toDouble();
+    const double launched = ConfettiBurst::progress(confettiFlight_.currentValue().toDouble());
     const QPointF origin = confettiOrigin();
     painter.setPen(Qt::NoPen);
     for (const ConfettiPiece& piece : confetti_) {
