@@ -30,7 +30,6 @@ QVector<ConfettiPiece> makePieces(int count, const std::function<quint32()>& ran
     pieces.reserve(std::max(count, 0));
     for (int i = 0; i < count; ++i) {
         ConfettiPiece piece;
-        piece.id = QUuid::createUuid();
         piece.dx = uniform(-72.0, 72.0, random);
         piece.dy = uniform(36.0, 124.0, random);
         piece.rotation = uniform(-200.0, 200.0, random);

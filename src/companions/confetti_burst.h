@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QSize>
-#include <QUuid>
 #include <QVector>
 #include <functional>
 
@@ -11,7 +10,6 @@ namespace vostrel {
 // The birthday burst: pieces thrown from the mascot in every direction, each flying out to its
 // own offset and spin while `progress` eases from 0 to 1 over `duration`.
 struct ConfettiPiece {
-    QUuid id;
     double dx = 0.0;        // points, −72…72
     double dy = 0.0;        // points, 36…124
     double rotation = 0.0;  // degrees, −200…200
