@@ -164,7 +164,7 @@ void Mascot3DScene::show(MascotClip clip) {
 }
 
 void Mascot3DScene::setPartyHat(const QImage& picture) {
-    hatPicture_ = picture;
+    hatTexture_ = Texture::fromImage(picture).value_or(nullptr);
     dressVisibleModel();
     Q_EMIT changed();
 }
@@ -180,9 +180,9 @@ void Mascot3DScene::dressVisibleModel() {
     if (Entity* old = visibleModel_->findEntity(QString::fromLatin1(partyHatName))) {
         old->removeFromParent();
     }
-    if (hatPicture_.isNull()) return;
+    if (!hatTexture_) return;
     Entity* head = visibleModel_->findEntity(QStringLiteral("head"));
-    if (auto hat = makePartyHat(hatPicture_, *visibleModel_, restPoses_.at(activeClip_));
+    if (auto hat = makePartyHat(hatTexture_, *visibleModel_, restPoses_.at(activeClip_));
         hat && head) {
         head->addChild(std::move(hat));
     }

@@ -82,7 +82,7 @@ class Mascot3DScene : public QObject {
 
     // The party hat on the mascot's head; a null picture takes it off.
     void setPartyHat(const QImage& picture);
-    bool wearsPartyHat() const { return !hatPicture_.isNull(); }
+    bool wearsPartyHat() const { return hatTexture_ != nullptr; }
 
     // Where a point of the world shows in the view, as fractions of its width and height from the
     // top left; none for points behind the camera.
@@ -159,7 +159,7 @@ class Mascot3DScene : public QObject {
     MascotOrbit orbit_;
     bool orbitReduceMotion_ = false;
 
-    QImage hatPicture_;
+    TextureHandle hatTexture_;  // shared by the hats of every clip's model
 
     QFutureWatcher<Expected<Mascot3DAssets::Models, Mascot3DAssets::LoadError>> watcher_;
 };

@@ -25,20 +25,20 @@ QQuaternion rotationOf(const QMatrix4x4& matrix) {
 
 }  // namespace
 
-std::unique_ptr<Entity> makePartyHat(const QImage& picture, const Entity& model, const Pose& rest) {
+std::unique_ptr<Entity> makePartyHat(const TextureHandle& texture, const Entity& model,
+                                     const Pose& rest) {
     const Entity* head = model.name == u"head" ? &model : model.findEntity(QStringLiteral("head"));
-    if (!head || picture.isNull()) return nullptr;
+    if (!head || !texture) return nullptr;
     const Entity* skull = head->findEntity(QStringLiteral("head-mesh"));
     const Bounds crown = (skull ? skull : head)->visualBounds(head);
     if (crown.empty) return nullptr;
-    const auto texture = Texture::fromImage(picture);
-    if (!texture) return nullptr;
 
     // As wide as the head, in the picture's proportions.
     const float width = crown.extents().x() * 0.95f;
+    const QImage& picture = texture->image;
     const float height = width * float(picture.height()) / float(picture.width());
     UnlitMaterial material;
-    material.texture = *texture;
+    material.texture = texture;
     material.transparent = true;
     auto hat =
         Entity::makeModel(generateBox({width, height, 0.002f}, 0.0f), makeMaterial(material));
