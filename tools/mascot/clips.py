@@ -18,11 +18,6 @@ def ease_in_out(t):
     return t * t * (3 - 2 * t)
 
 
-def ease_out(t):
-    t = min(max(t, 0.0), 1.0)
-    return 1 - (1 - t) ** 3
-
-
 def span(t, start, end):
     """0 before start, 1 after end, eased in between."""
     return ease_in_out((t - start) / (end - start))
