@@ -37,9 +37,9 @@ void LibraryGrid::layOutColumns() {
     // QListView lays a wrapping grid out in the viewport's width less the vertical scroll bar's,
     // whether the bar shows or not; cells sized to the full width would wrap one column early.
     const int width = maximumViewportSize().width() - verticalScrollBar()->sizeHint().width();
-    columns_ = std::max(1, width / (minimumColumnWidth + tileSpacing));
+    const int columns = std::max(1, width / (minimumColumnWidth + tileSpacing));
     const int tileHeight = DocumentThumbnailView::tileSize(font()).height();
-    const QSize cell(std::max(minimumColumnWidth + tileSpacing, width / columns_),
+    const QSize cell(std::max(minimumColumnWidth + tileSpacing, width / columns),
                      tileHeight + tileSpacing);
     if (gridSize() != cell) setGridSize(cell);
 }

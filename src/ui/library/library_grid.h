@@ -15,15 +15,11 @@ class LibraryGrid : public QListView {
 
     explicit LibraryGrid(QWidget* parent = nullptr);
 
-    int columnCount() const { return columns_; }
-
   protected:
     bool viewportEvent(QEvent* event) override;
 
   private:
     void layOutColumns();
-
-    int columns_ = 1;
 };
 
 }  // namespace vostrel

@@ -38,8 +38,6 @@ class LibraryView : public QMainWindow {
     DocumentThumbnailView* tileView() const { return tileView_; }
     QLineEdit* searchField() const { return search_; }
     QAction* chooseFolderAction() const { return chooseFolder_; }
-    // The toolbar's busy indicator, shown while a load has run longer than a moment.
-    QAction* loadingIndicator() const { return loadingIndicator_; }
     // The menu of a tile: "Duplicate", a separator, "Delete"; not yet shown, deleted on close.
     QMenu* makeTileMenu(const QModelIndex& index);
 

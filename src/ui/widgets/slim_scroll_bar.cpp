@@ -3,20 +3,12 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include "ui/widgets/button_styles.h"
+
 namespace vostrel {
 
 void makeScrollBarSlim(QScrollArea* area) {
-    QColor handle = area->palette().color(QPalette::WindowText);
-    handle.setAlphaF(0.22f);
-    QColor hover = handle;
-    hover.setAlphaF(0.4f);
-    const auto rgba = [](const QColor& color) {
-        return QStringLiteral("rgba(%1, %2, %3, %4)")
-            .arg(color.red())
-            .arg(color.green())
-            .arg(color.blue())
-            .arg(color.alpha());
-    };
+    const QColor ink = area->palette().color(QPalette::WindowText);
     area->verticalScrollBar()->setStyleSheet(
         QStringLiteral("QScrollBar:vertical { background: transparent; width: 10px; margin: 0; }"
                        "QScrollBar::handle:vertical { background: %1; border-radius: 3px; "
@@ -26,7 +18,7 @@ void makeScrollBarSlim(QScrollArea* area) {
                        "{ height: 0; }"
                        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical "
                        "{ background: transparent; }")
-            .arg(rgba(handle), rgba(hover)));
+            .arg(cssRgba(ink, 0.22), cssRgba(ink, 0.4)));
 }
 
 }  // namespace vostrel

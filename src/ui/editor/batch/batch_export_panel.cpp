@@ -2,12 +2,12 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "document/vostrel_document.h"
+#include "ui/editor/batch/batch_input_alert.h"
 #include "ui/editor/batch/batch_input_view.h"
 #include "ui/editor/batch/batch_progress_view.h"
 #include "ui/editor/batch/batch_summary_view.h"
@@ -100,13 +100,8 @@ void BatchExportPanel::runEnded() {
 void BatchExportPanel::reportFailure(const BatchError& error) {
     QWidget* window = parentWidget() ? parentWidget()->window() : nullptr;
     const QString folder = QDir::toNativeSeparators(destination_.toLocalFile());
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Batch Export"),
-                                failureText(error, folder), QMessageBox::Ok, window);
-    box->setInformativeText(error.message);
-    box->setWindowModality(Qt::WindowModal);
-    box->setAttribute(Qt::WA_DeleteOnClose);
     QDialog::reject();
-    box->open();
+    showBatchAlert(window, failureText(error, folder), error);
 }
 
 void BatchExportPanel::showFolder() {

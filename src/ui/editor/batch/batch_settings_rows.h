@@ -27,7 +27,6 @@ class BatchSettingsRows : public QWidget {
 
     SegmentedControl* formatPicker() const { return format_; }
     SegmentedControl* sizePicker() const { return size_; }
-    SegmentedControl* namingPicker() const { return naming_; }
     QWidget* sizeRow() const { return sizeRow_; }
     QPushButton* chooseButton() const { return choose_; }
 

@@ -24,7 +24,6 @@ BatchSummaryView::BatchSummaryView(QWidget* parent)
       generated_(new QLabel),
       skipped_(makeCaption({})),
       folder_(new QLabel),
-      close_(new QPushButton(tr("Close"))),
       showFolder_(new QPushButton(tr("Show in File Manager"))) {
     auto* symbol = new QLabel;
     const QIcon check =
@@ -41,9 +40,10 @@ BatchSummaryView::BatchSummaryView(QWidget* parent)
     folder_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     showFolder_->setAccessibleDescription(tr("Opens the folder and closes the sheet"));
 
+    auto* close = new QPushButton(tr("Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(close_);
+    buttons->addWidget(close);
     buttons->addWidget(showFolder_);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -54,7 +54,7 @@ BatchSummaryView::BatchSummaryView(QWidget* parent)
     layout->addWidget(skipped_);
     layout->addWidget(folder_);
     layout->addLayout(buttons);
-    connect(close_, &QPushButton::clicked, this, &BatchSummaryView::closeRequested);
+    connect(close, &QPushButton::clicked, this, &BatchSummaryView::closeRequested);
     connect(showFolder_, &QPushButton::clicked, this, &BatchSummaryView::showFolderRequested);
 }
 

@@ -21,8 +21,6 @@ class BatchSummaryView : public QWidget {
 
     QLabel* generatedLabel() const { return generated_; }
     QLabel* skippedLabel() const { return skipped_; }
-    QLabel* folderLabel() const { return folder_; }
-    QPushButton* closeButton() const { return close_; }
     QPushButton* showFolderButton() const { return showFolder_; }
 
   Q_SIGNALS:
@@ -33,7 +31,6 @@ class BatchSummaryView : public QWidget {
     QLabel* generated_;
     QLabel* skipped_;
     QLabel* folder_;
-    QPushButton* close_;
     QPushButton* showFolder_;
 };
 

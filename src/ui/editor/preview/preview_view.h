@@ -41,7 +41,6 @@ class PreviewView : public QWidget {
     CopyControl* copyControl() const { return copyControl_; }
     WarningBadges* badges() const { return badges_; }
     Announcer* announcer() const { return announcer_; }
-    ScanCheckController* scanCheck() const { return scanCheck_; }
 
     // The controller's matrix when it was made from the document's current content at the
     // effective level: what is shown, copied, dragged and exported.

@@ -58,7 +58,6 @@ class QR3DPreviewView : public QWidget {
     double overlayOpacity() const;
     bool isSceneWarming() const { return sceneIsWarming_; }
     bool isSpringing() const { return springTask_.isPending(); }
-    bool isRebuildPending() const { return rebuildTask_.isPending(); }
     // Whether any delayed work of the view or its scene is waiting on the clock.
     bool hasPendingTasks() const;
     const QRPreviewSceneLifetime& sceneLifetime() const { return lifetime_; }
