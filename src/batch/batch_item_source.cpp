@@ -21,21 +21,27 @@ class ListItemSource : public BatchItemSource {
     qsizetype position_ = 0;
 };
 
-// Walks the text twice: once to count the items, then once more as they are asked for.
+// Walks the text once as the items are asked for, and once more to count them when the count
+// is asked for.
 template <class Cursor>
 class TextItemSource : public BatchItemSource {
   public:
-    explicit TextItemSource(QString text) : text_(std::move(text)), cursor_(text_) {
-        Cursor counter(text_);
-        while (counter.next()) ++count_;
+    explicit TextItemSource(QString text) : text_(std::move(text)), cursor_(text_) {}
+    qsizetype count() const override {
+        if (!count_) {
+            Cursor counter(text_);
+            qsizetype counted = 0;
+            while (counter.next()) ++counted;
+            count_ = counted;
+        }
+        return *count_;
     }
-    qsizetype count() const override { return count_; }
     std::optional<QRContent> next() override { return cursor_.next(); }
 
   private:
     QString text_;
     Cursor cursor_;
-    qsizetype count_ = 0;
+    mutable std::optional<qsizetype> count_;
 };
 
 // One URL or text item per item line.

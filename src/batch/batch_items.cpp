@@ -54,7 +54,6 @@ QStringList batchItemLines(QStringView text) {
 QList<QRContent> batchItems(BatchContentType kind, QStringView text) {
     const std::unique_ptr<BatchItemSource> source = textItemSource(kind, text.toString());
     QList<QRContent> items;
-    items.reserve(source->count());
     while (auto item = source->next()) items.append(std::move(*item));
     return items;
 }

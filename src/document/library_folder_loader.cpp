@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFuture>
-#include <QPainter>
 #include <algorithm>
 
 #include "document/document_file.h"
@@ -65,12 +64,7 @@ std::optional<QStringList> libraryDocumentFiles(const QString& folder) {
 }
 
 QImage libraryThumbnail(const ModuleMatrix& matrix, const QRStyle& style) {
-    const int edge = LibraryViewModel::thumbnailEdge;
-    QImage image(edge, edge, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    QRModuleRenderer{matrix, style}.draw(painter, QSizeF(edge, edge));
-    return image;
+    return symbolPicture(matrix, style, LibraryViewModel::thumbnailEdge);
 }
 
 std::optional<QList<LibraryItem>> loadLibraryFolder(const QString& folder,

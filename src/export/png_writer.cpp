@@ -9,6 +9,7 @@
 #include <limits>
 #include <vector>
 
+#include "export/adler_zeros.h"
 #include "export/deflate_writer.h"
 #include "export/zlib_png_rows.h"
 
@@ -77,7 +78,7 @@ class PngRowCompressor {
     void addRepeatedRow() {
         writer_.literal(upFilter);
         writer_.repeatByte(0, rowBytes_);
-        addZerosToChecksum(upFilter);
+        checksum_ = adler32ByteThenZeros(checksum_, upFilter, std::size_t(rowBytes_));
         rowStart_ += rowBytes_ + 1;
         abovePixelsKept_ = false;
     }
@@ -103,7 +104,6 @@ class PngRowCompressor {
     }
 
   private:
-    static constexpr uLong adlerModulus = 65521;
     static constexpr qint64 never = std::numeric_limits<qint64>::min() / 2;
     // Looking up where the bytes were seen stops being worth it once a match is this long.
     static constexpr int goodEnough = 32;
@@ -158,15 +158,6 @@ class PngRowCompressor {
             const int above = int(seen - (rowStart_ - rowBytes_ - 1));
             consider(row - rowBytes_ + above, int(distance), rowBytes_ - above);
         }
-    }
-
-    void addZerosToChecksum(uchar first) {
-        const uLong zeros = uLong(rowBytes_);
-        uLong sum = (checksum_ & 0xffff) + first;
-        uLong weighted = (checksum_ >> 16) + sum;
-        sum %= adlerModulus;
-        weighted = (weighted + (zeros % adlerModulus) * sum) % adlerModulus;
-        checksum_ = (weighted << 16) | sum;
     }
 
     DeflateWriter writer_;

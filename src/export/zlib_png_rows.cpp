@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+#include "export/adler_zeros.h"
+
 namespace vostrel {
 
 namespace {
@@ -49,7 +51,7 @@ class RowDeflater {
 
     bool add(const uchar* row, std::size_t size, bool isRepeat) {
         if (isRepeat) {
-            addZeros(size - 1, upFilter);
+            rows_.checksum = adler32ByteThenZeros(rows_.checksum, upFilter, size - 1);
         } else {
             rows_.checksum = adler32(rows_.checksum, row, uInt(size));
         }
@@ -65,16 +67,6 @@ class RowDeflater {
     }
 
   private:
-    static constexpr uLong adlerModulus = 65521;
-
-    void addZeros(std::size_t zeros, uchar first) {
-        uLong sum = (rows_.checksum & 0xffff) + first;
-        uLong weighted = (rows_.checksum >> 16) + sum;
-        sum %= adlerModulus;
-        weighted = (weighted + (zeros % adlerModulus) * sum) % adlerModulus;
-        rows_.checksum = (weighted << 16) | sum;
-    }
-
     bool compress(const uchar* data, std::size_t size, int flush) {
         QByteArray& output = rows_.data;
         stream_.next_in = const_cast<Bytef*>(data);
