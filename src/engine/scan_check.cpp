@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <tuple>
 #include <vector>
 
@@ -33,9 +34,21 @@ uchar meanGreyOnWhite(const std::array<quint32, 4>& sums, quint32 count) {
     return uchar((grey + count / 2) / count);
 }
 
+// Whether rows [top, bottom) repeat the rows `distance` above them, byte for byte.
+bool rowsRepeat(const QImage& picture, int top, int bottom, int distance) {
+    if (top < distance) return false;
+    const auto rowBytes = size_t(picture.width()) * 4;
+    for (int y = top; y < bottom; ++y) {
+        if (std::memcmp(picture.constScanLine(y), picture.constScanLine(y - distance), rowBytes))
+            return false;
+    }
+    return true;
+}
+
 // The picture on white, as grey, each pixel the mean of a `reduction` × `reduction` block (the
 // last row and column of blocks may be partial). The rows of a block are added byte by byte
-// first, a loop that vectorises; greys are made only per block.
+// first, a loop that vectorises; greys are made only per block. A band of rows that repeats the
+// band above it (most of them, where modules span many pixels) repeats its grey row.
 QImage greyOnWhite(const QImage& input, int reduction) {
     const QImage picture = input.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int width = picture.width();
@@ -46,13 +59,17 @@ QImage greyOnWhite(const QImage& input, int reduction) {
     std::vector<quint16> byteSums(size_t(width) * 4);
     for (int top = 0, row = 0; top < height; top += reduction, ++row) {
         const int bottom = std::min(top + reduction, height);
+        uchar* target = grey.scanLine(row);
+        if (rowsRepeat(picture, top, bottom, reduction)) {
+            std::memcpy(target, grey.constScanLine(row - 1), size_t(grey.width()));
+            continue;
+        }
         std::fill(byteSums.begin(), byteSums.end(), 0);
         for (int y = top; y < bottom; ++y) {
             const uchar* bytes = picture.constScanLine(y);
             for (size_t i = 0; i < byteSums.size(); ++i)
                 byteSums[i] = quint16(byteSums[i] + bytes[i]);
         }
-        uchar* target = grey.scanLine(row);
         for (int left = 0, column = 0; left < width; left += reduction, ++column) {
             const int right = std::min(left + reduction, width);
             std::array<quint32, 4> sums{};
