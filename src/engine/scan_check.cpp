@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "render/qr_module_renderer.h"
+#include "render/style_correction.h"
 
 namespace vostrel {
 
@@ -106,11 +107,11 @@ QImage lightlyBlurred(const QImage& grey) {
     return blurred;
 }
 
-// Modules from edge to edge of the picture: the symbol (the matrix less its one-module border)
-// and the quiet zone on both sides.
-double modulesAcross(const ModuleMatrix& matrix, const QRStyle& style) {
+// Modules from edge to edge of a picture drawn in `drawn` (a drawable style): the symbol (the
+// matrix less its one-module border) and the quiet zone on both sides.
+double modulesAcross(const ModuleMatrix& matrix, const QRStyle& drawn) {
     const double symbol = double(matrix.size()) - 2.0;
-    return std::max(1.0, symbol + 2.0 * double(std::max<qint64>(style.quietZoneModules, 0)));
+    return std::max(1.0, symbol + 2.0 * double(drawn.quietZoneModules));
 }
 
 // Readers gain nothing from modules more than a dozen pixels wide and pay for every pixel, so a
@@ -124,10 +125,10 @@ int readingReduction(double pixelsPerModule) {
 // The symbol drawn at about three pixels per module and blurred; an exported picture already
 // that coarse is only blurred. Drawing it small averages each pixel's coverage, as scaling the
 // large picture down by area would, at a fraction of the cost.
-QImage smallPrint(const ModuleMatrix& matrix, const QRStyle& style, const QImage& exported) {
-    const int edge = int(std::lround(modulesAcross(matrix, style) * smallPrintPixelsPerModule));
+QImage smallPrint(const ModuleMatrix& matrix, const QRStyle& drawn, const QImage& exported) {
+    const int edge = int(std::lround(modulesAcross(matrix, drawn) * smallPrintPixelsPerModule));
     if (edge >= exported.width()) return lightlyBlurred(greyOnWhite(exported, 1));
-    return lightlyBlurred(greyOnWhite(symbolPicture(matrix, style, edge), 1));
+    return lightlyBlurred(greyOnWhite(symbolPicture(matrix, drawn, edge), 1));
 }
 
 // One reader on one picture, as the check hands it out.
@@ -235,13 +236,15 @@ std::optional<ScanCheckResult> checkScanOfPicture(const QImage& picture, const M
                                                   const CancelCheck& cancelled) {
     const auto stop = [&] { return cancelled && cancelled(); };
     if (matrix.empty() || picture.isNull()) return std::nullopt;
-    const double modules = modulesAcross(matrix, style);
+    // Counted as the picture was drawn, whatever out-of-range quiet zone the style stores.
+    const QRStyle drawn = drawableStyle(style);
+    const double modules = modulesAcross(matrix, drawn);
     const QImage exported =
         greyOnWhite(picture, readingReduction(double(picture.width()) / modules));
-    const QImage small = smallPrint(matrix, style, picture);
+    const QImage small = smallPrint(matrix, drawn, picture);
     if (stop()) return std::nullopt;
     const QList<ReadingTask> tasks =
-        readingTasks(picture.width(), exported, small, modules, style.flipVertical);
+        readingTasks(picture.width(), exported, small, modules, drawn.flipVertical);
     // One after the other on the calling thread: together they take a few milliseconds, less
     // than handing them to other threads would save, and a batch keeps every core busy anyway.
     ScanCheckResult result;

@@ -9,6 +9,7 @@
 #include "engine/scan_check.h"
 #include "engine/scan_check_controller.h"
 #include "engine/scannability_checks.h"
+#include "render/style_correction.h"
 
 using namespace vostrel;
 
@@ -128,6 +129,16 @@ TEST(ScanCheck, AnotherPayloadThanTheMatrixHoldsIsNotARead) {
     EXPECT_EQ(scan->readings.first().outcome, ScanReading::Outcome::otherText);
     EXPECT_FALSE(checkScan(*matrix, QRStyle{}, 0, shortUrl.toUtf8()));
     EXPECT_FALSE(checkScan(*matrix, QRStyle{}, 512, shortUrl.toUtf8(), [] { return true; }));
+}
+
+// A quiet zone wider than drawing allows is drawn capped, and checked as drawn: the small print of
+// a file's 1,000-module quiet zone is the small print of the 100 modules its picture shows.
+TEST(ScanCheck, ChecksAnOversizedQuietZoneAsDrawn) {
+    Design stored;
+    stored.style.quietZoneModules = 1000;
+    Design drawn;
+    drawn.style.quietZoneModules = maximumDrawnQuietZone;
+    EXPECT_EQ(check(stored).scan.readings, check(drawn).scan.readings);
 }
 
 // A check already running when a newer request comes is dropped: only the newest design's result
