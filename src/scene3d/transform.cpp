@@ -5,7 +5,8 @@ namespace vostrel {
 QMatrix4x4 Transform::matrix() const {
     QMatrix4x4 result;
     result.translate(position);
-    result.rotate(rotation);
+    // Most entities (every module of a symbol) are not turned, and a turn costs a full product.
+    if (!rotation.isIdentity()) result.rotate(rotation);
     result.scale(scale);
     return result;
 }
