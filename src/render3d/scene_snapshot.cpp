@@ -1,6 +1,7 @@
 #include "render3d/scene_snapshot.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace vostrel {
@@ -66,17 +67,12 @@ class SnapshotWalk {
     }
 
     void addModel(const ModelComponent& model, const QMatrix4x4& world) {
-        const GroupKey key{model.mesh.get(), model.materials.front().get()};
-        auto [it, added] = groupIndex_.try_emplace(key, snapshot_.groups.size());
-        if (added) snapshot_.groups.push_back({model.mesh, model.materials.front(), {}});
-        snapshot_.groups[it->second].worldMatrices.push_back(world);
-        if (model.mesh->bounds.empty) return;
+        const size_t index = groupIndexOf(model);
+        snapshot_.groups[index].worldMatrices.push_back(world);
+        const float reach = reaches_[index];
+        if (reach < 0.0f) return;
         // A sphere around the placed mesh is plenty for choosing depth planes and costs a
         // fraction of mapping the eight corners of every module.
-        float reach = 0.0f;
-        for (const QVector3D& corner : model.mesh->bounds.corners()) {
-            reach = std::max(reach, corner.length());
-        }
         const float scale =
             std::max({world.column(0).toVector3D().length(), world.column(1).toVector3D().length(),
                       world.column(2).toVector3D().length()});
@@ -86,8 +82,34 @@ class SnapshotWalk {
         snapshot_.worldBounds.add(origin + extent);
     }
 
+    // The model's group, made on first sight. Models of one group mostly come one after another
+    // (the modules of a symbol), so the last one found is tried first.
+    size_t groupIndexOf(const ModelComponent& model) {
+        const GroupKey key{model.mesh.get(), model.materials.front().get()};
+        if (lastGroup_ && lastGroup_->first == key) return lastGroup_->second;
+        auto [it, added] = groupIndex_.try_emplace(key, snapshot_.groups.size());
+        if (added) {
+            snapshot_.groups.push_back({model.mesh, model.materials.front(), {}});
+            reaches_.push_back(reachOf(*model.mesh));
+        }
+        lastGroup_ = std::pair{key, it->second};
+        return it->second;
+    }
+
+    // How far the mesh reaches from its origin; negative for an empty mesh.
+    static float reachOf(const Mesh& mesh) {
+        if (mesh.bounds.empty) return -1.0f;
+        float reach = 0.0f;
+        for (const QVector3D& corner : mesh.bounds.corners()) {
+            reach = std::max(reach, corner.length());
+        }
+        return reach;
+    }
+
     SceneSnapshot& snapshot_;
     std::unordered_map<GroupKey, size_t, GroupKeyHash> groupIndex_;
+    std::vector<float> reaches_;  // per group
+    std::optional<std::pair<GroupKey, size_t>> lastGroup_;
 };
 
 }  // namespace
