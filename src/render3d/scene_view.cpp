@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "render/rounded_corners.h"
+
 namespace vostrel {
 
 SceneView::SceneView(int samples, QWidget* parent) : QWidget(parent), samples_(samples) {}
@@ -16,6 +18,12 @@ void SceneView::setScene(const Entity* root) {
 void SceneView::setBackground(const QColor& background) {
     if (background == background_) return;
     background_ = background;
+    update();
+}
+
+void SceneView::setCornerRadius(qreal radius) {
+    if (radius == cornerRadius_) return;
+    cornerRadius_ = radius;
     update();
 }
 
@@ -35,6 +43,7 @@ QImage SceneView::drawFrame() {
     }
     const qreal ratio = devicePixelRatioF();
     QImage frame = renderer_->render(*root_, (QSizeF(size()) * ratio).toSize(), background_);
+    cutRoundedCorners(frame, cornerRadius_ * ratio);
     frame.setDevicePixelRatio(ratio);
     return frame;
 }
@@ -43,7 +52,10 @@ void SceneView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QImage frame = drawFrame();
     if (frame.isNull()) {
-        painter.fillRect(rect(), background_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(background_);
+        painter.drawRoundedRect(QRectF(rect()), cornerRadius_, cornerRadius_);
         return;
     }
     painter.drawImage(rect(), frame);

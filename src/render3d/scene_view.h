@@ -31,6 +31,8 @@ class SceneView : public QWidget {
     const Entity* scene() const { return root_; }
     void setBackground(const QColor& background);
     QColor background() const { return background_; }
+    // Rounds the picture's corners by this radius, showing what lies beneath; 0 keeps them square.
+    void setCornerRadius(qreal radius);
 
     // False once no renderer could be made; `errorString` says why. Such a view shows its
     // background only.
@@ -56,6 +58,7 @@ class SceneView : public QWidget {
 
     const Entity* root_ = nullptr;
     QColor background_ = Qt::white;
+    qreal cornerRadius_ = 0;
     int samples_;
     std::unique_ptr<OffscreenSceneRenderer> renderer_;
     QString error_;

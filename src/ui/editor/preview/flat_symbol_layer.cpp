@@ -1,10 +1,12 @@
 #include "ui/editor/preview/flat_symbol_layer.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <algorithm>
 
 #include "render/logo_placement.h"
 #include "render/qr_module_renderer.h"
+#include "render/rounded_corners.h"
+#include "render/style_correction.h"
 
 namespace vostrel {
 
@@ -33,20 +35,11 @@ void FlatSymbolLayer::setOpacity(qreal opacity) {
     update(area_.toAlignedRect());
 }
 
-// Softens the picture's corners, but only within the quiet zone: the modules stay exactly as
-// exported, and without a quiet zone the corners stay square.
-void FlatSymbolLayer::roundCorners(QPainter& painter, const QSizeF& pixels) const {
-    const auto frame = fittedFrame(int(matrix_.size()), style_.quietZoneModules, pixels);
-    if (!frame || frame->quietZone <= 0) return;
-    const qreal radius = std::min(10.0 * devicePixelRatioF(), frame->quietZone * frame->unit * 0.5);
-    const qreal edge = frame->canvasEdge(int(matrix_.size()));
-    const QRectF square(frame->originX, frame->originY, edge, edge);
-    QPainterPath rounded, outside;
-    rounded.addRoundedRect(square, radius, radius);
-    outside.addRect(square);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-    painter.fillPath(outside.subtracted(rounded), Qt::black);
+qreal symbolCornerRadius(const ModuleMatrix& matrix, const QRStyle& style, qreal edge) {
+    const qint64 quietZone = drawableStyle(style).quietZoneModules;
+    const auto frame = fittedFrame(int(matrix.size()), quietZone, QSizeF(edge, edge));
+    if (!frame || quietZone <= 0) return 0;
+    return std::min(10.0, qreal(quietZone) * frame->unit * 0.5);
 }
 
 const QImage& FlatSymbolLayer::picture(const QSize& pixels) {
@@ -55,8 +48,11 @@ const QImage& FlatSymbolLayer::picture(const QSize& pixels) {
         picture_.fill(Qt::transparent);
         QPainter painter(&picture_);
         QRModuleRenderer{matrix_, style_}.draw(painter, QSizeF(pixels));
-        roundCorners(painter, QSizeF(pixels));
         painter.end();
+        // Softened within the quiet zone only: the modules stay exactly as exported.
+        const qreal ratio = devicePixelRatioF();
+        cutRoundedCorners(picture_,
+                          symbolCornerRadius(matrix_, style_, pixels.width() / ratio) * ratio);
         picture_.setDevicePixelRatio(devicePixelRatioF());
         pictureStale_ = false;
         ++renderCount_;

@@ -8,6 +8,10 @@
 
 namespace vostrel {
 
+// The radius of the symbol square's softened corners when it is drawn `edge` units wide: up to
+// 10 units, at most half the quiet zone, none without one. The 3D view keeps the same corners.
+qreal symbolCornerRadius(const ModuleMatrix& matrix, const QRStyle& style, qreal edge);
+
 // The styled symbol as the two-dimensional renderer draws it, in a square of its widget, crisp
 // at the screen's pixel density and with corners softened within the quiet zone. The picture is
 // kept between paints and drawn again only when the matrix, the style or the size changed since
@@ -34,7 +38,6 @@ class FlatSymbolLayer : public QWidget {
 
   private:
     const QImage& picture(const QSize& pixels);
-    void roundCorners(QPainter& painter, const QSizeF& pixels) const;
 
     ModuleMatrix matrix_;
     QRStyle style_;

@@ -53,7 +53,7 @@ void QR3DPreviewView::setSymbol(const ModuleMatrix& matrix, const QRStyle& style
     matrix_ = matrix;
     style_ = style;
     flat_->setSymbol(matrix, style);
-    if (sceneView_) sceneView_->setBackground(sceneBackground());
+    updateSceneViewLook();
     scheduleRebuild();
 }
 
@@ -62,11 +62,12 @@ void QR3DPreviewView::setSymbolArea(const QRectF& area) {
     flat_->setGeometry(rect());
     flat_->setSymbolArea(area);
     if (sceneView_) sceneView_->setGeometry(area.toAlignedRect());
+    updateSceneViewLook();
 }
 
 void QR3DPreviewView::setBackdrop(const QColor& backdrop) {
     backdrop_ = backdrop;
-    if (sceneView_) sceneView_->setBackground(sceneBackground());
+    updateSceneViewLook();
 }
 
 double QR3DPreviewView::overlayOpacity() const {
@@ -226,8 +227,8 @@ void QR3DPreviewView::updateLayers() {
     if (show3D && !sceneView_) {
         sceneView_ = new SceneView(OffscreenSceneRenderer::automaticSamples, this);
         sceneView_->setScene(&lifetime_.root());
-        sceneView_->setBackground(sceneBackground());
         sceneView_->setGeometry(area_.toAlignedRect());
+        updateSceneViewLook();
         sceneView_->lower();
     }
     if (sceneView_ && sceneView_->isVisible() != show3D) sceneView_->setVisible(show3D);
@@ -240,6 +241,13 @@ void QR3DPreviewView::sceneDrainedChanged(bool drained) {
         sceneView_->releaseResources();
     }
     updateLayers();
+}
+
+// The scene's square looks like the flat picture's: the same background, the same corners.
+void QR3DPreviewView::updateSceneViewLook() {
+    if (!sceneView_) return;
+    sceneView_->setBackground(sceneBackground());
+    sceneView_->setCornerRadius(symbolCornerRadius(matrix_, style_, area_.width()));
 }
 
 QColor QR3DPreviewView::sceneBackground() const {

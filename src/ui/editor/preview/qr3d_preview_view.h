@@ -106,6 +106,7 @@ class QR3DPreviewView : public QWidget {
     void sceneDrainedChanged(bool drained);
     void watchHostWindow();
     QColor sceneBackground() const;
+    void updateSceneViewLook();
 
     TaskClock& clock_;
     ModuleMatrix matrix_;
