@@ -19,6 +19,7 @@
 #include "ui/about/about_view.h"
 #include "ui/library/library_view.h"
 #include "ui/welcome/welcome_view.h"
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/icons.h"
 
 namespace vostrel {
@@ -47,6 +48,7 @@ VostrelApp::VostrelApp(QObject* parent)
       updater_(new Updater(this)),
       updateCommand_(new UpdateCommand(updater_, this)),
       libraryAction_(new QAction(tr("Library"), this)) {
+    makeFocusRingsFollowTheKeyboard(*QCoreApplication::instance());
     documents_->addHelpAction(updateCommand_->action());
     libraryAction_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")));
     connect(libraryAction_, &QAction::triggered, windows_, [this] { windows_->show(libraryId); });

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/palette_colors.h"
 #include "ui/widgets/reduce_motion.h"
@@ -81,7 +82,7 @@ void TiltingAvatar::paintEvent(QPaintEvent*) {
     painter.drawPixmap(QRectF(-inner / 2.0, -inner / 2.0, inner, inner), logo_, logo_.rect());
     painter.setClipping(false);
 
-    painter.setPen(QPen(cyanColor(palette()), hasFocus() ? 2.5 : 1.5));
+    painter.setPen(QPen(cyanColor(palette()), showsKeyboardFocus(this) ? 2.5 : 1.5));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(), radius, radius);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/palette_colors.h"
 
 namespace vostrel {
@@ -68,8 +69,9 @@ void ColorButton::paintEvent(QPaintEvent*) {
     const QRectF frame = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     QColor outline = palette().color(QPalette::Shadow);
     outline.setAlphaF(isDarkPalette(palette()) ? 0.9f : 0.3f);
-    if (hasFocus()) outline = accentColor(palette());
-    painter.setPen(QPen(outline, hasFocus() ? 2.0 : 1.0));
+    const bool focusShown = showsKeyboardFocus(this);
+    if (focusShown) outline = accentColor(palette());
+    painter.setPen(QPen(outline, focusShown ? 2.0 : 1.0));
     painter.setBrush(color_.toQColor());
     painter.drawRoundedRect(frame, 6, 6);
 }

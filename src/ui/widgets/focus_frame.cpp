@@ -1,5 +1,7 @@
 #include "ui/widgets/focus_frame.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -7,8 +9,42 @@
 
 namespace vostrel {
 
+namespace {
+
+class MousePressUnmarksKeyboardFocus : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::MouseButtonPress || !widget) return false;
+        QWidget* window = widget->window();
+        if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) return false;
+        window->setAttribute(Qt::WA_KeyboardFocusChange, false);
+        // A click on the control that already has the focus changes no focus, so nothing
+        // else would take its ring away.
+        if (QWidget* focused = window->focusWidget()) focused->update();
+        return false;
+    }
+};
+
+}  // namespace
+
+void makeFocusRingsFollowTheKeyboard(QCoreApplication& application) {
+    const QString name = QStringLiteral("vostrel-mouse-press-unmarks-keyboard-focus");
+    if (application.findChild<QObject*>(name, Qt::FindDirectChildrenOnly)) return;
+    auto* filter = new MousePressUnmarksKeyboardFocus(&application);
+    filter->setObjectName(name);
+    application.installEventFilter(filter);
+}
+
+bool showsKeyboardFocus(const QWidget* widget) {
+    return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void paintFocusFrame(QPainter& painter, const QWidget* widget, const QRect& frame) {
-    if (!widget->hasFocus() || !widget->window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    if (!showsKeyboardFocus(widget)) return;
     QStyleOptionFocusRect option;
     option.initFrom(widget);
     option.rect = frame;

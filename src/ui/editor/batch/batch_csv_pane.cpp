@@ -12,6 +12,7 @@
 #include "batch/batch_items.h"
 #include "ui/editor/batch/batch_input_alert.h"
 #include "ui/widgets/elided_label.h"
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/palette_colors.h"
@@ -50,7 +51,8 @@ void CsvDropButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor ink = palette().color(QPalette::PlaceholderText);
     QPen dashes(isDown() ? palette().color(QPalette::WindowText) : ink, 1.5, Qt::DashLine);
-    painter.setPen(hasFocus() ? QPen(accentColor(palette()), 2, Qt::DashLine) : dashes);
+    painter.setPen(showsKeyboardFocus(this) ? QPen(accentColor(palette()), 2, Qt::DashLine)
+                                            : dashes);
     painter.setBrush(underMouse() ? QBrush(withAlpha(ink, 0.06f)) : QBrush(Qt::NoBrush));
     painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 12, 12);
 

@@ -9,6 +9,7 @@
 #include "ui/editor/forms/form_fields.h"
 #include "ui/editor/inspector/inspector_sections.h"
 #include "ui/widgets/color_button.h"
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/palette_colors.h"
 
 namespace vostrel {
@@ -62,9 +63,10 @@ class PresetSwatch : public QAbstractButton {
         painter.fillPath(outline, preset_.background.toQColor());
         painter.fillPath(outline.intersected(topLeftTriangle(square)),
                          preset_.foreground.toQColor());
-        QColor edge = hasFocus() ? accentColor(palette()) : palette().color(QPalette::Shadow);
-        if (!hasFocus()) edge.setAlphaF(isDarkPalette(palette()) ? 0.9f : 0.25f);
-        painter.strokePath(outline, QPen(edge, hasFocus() ? 2.0 : 1.0));
+        const bool focusShown = showsKeyboardFocus(this);
+        QColor edge = focusShown ? accentColor(palette()) : palette().color(QPalette::Shadow);
+        if (!focusShown) edge.setAlphaF(isDarkPalette(palette()) ? 0.9f : 0.25f);
+        painter.strokePath(outline, QPen(edge, focusShown ? 2.0 : 1.0));
     }
 
   private:

@@ -15,6 +15,7 @@
 #include "ui/widgets/choice_chip.h"
 #include "ui/widgets/color_button.h"
 #include "ui/widgets/flow_layout.h"
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/icons.h"
 #include "ui/widgets/palette_colors.h"
@@ -76,10 +77,11 @@ QSize AddVostrelLogoButton::minimumSizeHint() const {
 void AddVostrelLogoButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    if (underMouse() || hasFocus() || isDown()) {
+    const bool focusShown = showsKeyboardFocus(this);
+    if (underMouse() || focusShown || isDown()) {
         QColor fill = palette().color(QPalette::Mid);
         fill.setAlphaF(isDown() ? 0.45f : 0.25f);
-        painter.setPen(hasFocus() ? QPen(accentColor(palette()), 1.5) : Qt::NoPen);
+        painter.setPen(focusShown ? QPen(accentColor(palette()), 1.5) : Qt::NoPen);
         painter.setBrush(fill);
         painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
     }
@@ -131,8 +133,9 @@ void LogoThumbnailButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF frame = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QColor edgeColor = hasFocus() ? accentColor(palette()) : palette().color(QPalette::Mid);
-    painter.setPen(QPen(edgeColor, hasFocus() ? 2.0 : 1.0));
+    const bool focusShown = showsKeyboardFocus(this);
+    QColor edgeColor = focusShown ? accentColor(palette()) : palette().color(QPalette::Mid);
+    painter.setPen(QPen(edgeColor, focusShown ? 2.0 : 1.0));
     painter.setBrush(plate_ ? plate_->toQColor() : palette().color(QPalette::Base));
     painter.drawRoundedRect(frame, 10, 10);
 

@@ -14,6 +14,7 @@
 #include "ui/editor/preview/qr3d_preview_view.h"
 #include "ui/editor/preview/symbol_drag.h"
 #include "ui/widgets/accessibility.h"
+#include "ui/widgets/focus_frame.h"
 #include "ui/widgets/palette_colors.h"
 #include "ui/widgets/trackpad_pan_catcher.h"
 
@@ -37,7 +38,7 @@ class ReplaceLogoButton : public QAbstractButton {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        if (!hasFocus()) return;
+        if (!showsKeyboardFocus(this)) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(accentColor(palette()), 2));
@@ -121,7 +122,7 @@ void SymbolCanvas::paintCard(QPainter& painter) const {
     outline.setAlphaF(dark ? 0.9f : 0.5f);
     painter.setPen(QPen(outline, 1));
     painter.drawRoundedRect(card.adjusted(0.5, 0.5, -0.5, -0.5), cardRadius, cardRadius);
-    if (hasFocus()) {
+    if (showsKeyboardFocus(this)) {
         painter.setPen(QPen(accentColor(palette()), 2.5));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(card.adjusted(-2, -2, 2, 2), cardRadius + 2, cardRadius + 2);
