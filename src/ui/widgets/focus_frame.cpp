@@ -17,8 +17,10 @@ class MousePressUnmarksKeyboardFocus : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Every event of the application passes here: the cheap test first.
+        if (event->type() != QEvent::MouseButtonPress) return false;
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() != QEvent::MouseButtonPress || !widget) return false;
+        if (!widget) return false;
         QWidget* window = widget->window();
         if (!window->testAttribute(Qt::WA_KeyboardFocusChange)) return false;
         window->setAttribute(Qt::WA_KeyboardFocusChange, false);

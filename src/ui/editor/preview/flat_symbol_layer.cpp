@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "render/logo_placement.h"
 #include "render/qr_module_renderer.h"
 #include "render/rounded_corners.h"
 #include "render/style_correction.h"
@@ -53,7 +52,7 @@ const QImage& FlatSymbolLayer::picture(const QSize& pixels) {
         const qreal ratio = devicePixelRatioF();
         cutRoundedCorners(picture_,
                           symbolCornerRadius(matrix_, style_, pixels.width() / ratio) * ratio);
-        picture_.setDevicePixelRatio(devicePixelRatioF());
+        picture_.setDevicePixelRatio(ratio);
         pictureStale_ = false;
         ++renderCount_;
     }
